@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need, only those missing.
+# Sourced by run.sh and test.sh.
+kalmora_packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libbenchmark-dev
+  fonts-ipafont fonts-liberation
+  xvfb xauth openbox xdotool x11-utils imagemagick
+)
+
+kalmora_install_deps() {
+  local missing=()
+  local p
+  for p in "${kalmora_packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$p")
+    fi
+  done
+  if [ ${#missing[@]} -eq 0 ]; then
+    return 0
+  fi
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then
+      sudo="sudo"
+    else
+      echo "These packages are missing and I am not root (and there is no sudo): ${missing[*]}" >&2
+      return 1
+    fi
+  fi
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq || return 1
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" || return 1
+}
+
+kalmora_build() {
+  local build_dir="$1"
+  if [ ! -f "$build_dir/build.ninja" ]; then
+    cmake -S "$KALMORA_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo || return 1
+  fi
+  cmake --build "$build_dir" --parallel "$(nproc)"
+}

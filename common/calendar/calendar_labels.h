@@ -1,0 +1,76 @@
+#pragma once
+// The month calendar as transparent labels over a picture: a colour pass (label set 0) and a shadow
+// pass one pixel right and down (label set 1), and in the viewer two rounded boxes around today.
+//
+// The labels are created as children of `container` (the viewer's window, the maker's preview box)
+// and let mouse presses through to it. Positions are twips relative to the container; the widget
+// boundary converts them to pixels with the twips-per-pixel given at construction. The arithmetic
+// lives in calendar_layout.h; this class measures, hands numbers to it and applies the result.
+
+#include "platform/clock.h"
+#include "platform/colour.h"
+#include "platform/units.h"
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+#include <cstdint>
+
+class QLabel;
+class QWidget;
+
+namespace kalmora::calendar {
+
+// The four calendar colours, 0x00BBGGRR.
+struct CalendarColours {
+    std::uint32_t CHE = platform::Bgr(255, 255, 255); // title and weekday numbers
+    std::uint32_t CDO = platform::Bgr(0, 0, 255); // Saturdays
+    std::uint32_t CNI = platform::Bgr(255, 0, 0); // Sundays, holidays, today's box
+    std::uint32_t CBG = platform::Bgr(0, 0, 0); // the shadow pass
+    bool operator==(const CalendarColours &) const = default;
+};
+
+enum class CalendarHost {
+    Viewer, // Label3/Label1/Label2 with 3/28/168 elements, "Times New Roman" title, today boxes
+    Maker, // L3/L1/L2 with 3/14/84 elements, "ＭＳ ゴシック" title, no today boxes
+};
+
+class CalendarLabels : public QObject {
+    Q_OBJECT
+public:
+    CalendarLabels(QWidget *container, CalendarHost host, const platform::Clock &clock,
+        platform::TwipsPerPixel tpp, QObject *parent = nullptr);
+    ~CalendarLabels() override;
+
+    // Creates the labels (and the viewer's today boxes), once, before the first drawing.
+    void CreateCalendarLabels();
+
+    // Draws the month of `monthKey` at origin (x, y) twips with `fontSize` points into both label
+    // sets. Any calendar number other than 0 does nothing.
+    void ShowCalendar(const QString &monthKey, int calendarNumber, double x, double y, double fontSize);
+
+    // Moves both label sets to a new origin, keeping captions, colours and today boxes.
+    void MoveCalendar(int calendarNumber, double x, double y);
+
+    // Maker: gives one label set the swatch colours without moving anything.
+    void RecolourCalendar(int labelSet, bool shadow, const CalendarColours &swatches);
+
+    // The colours ShowCalendar draws with (the viewer's project colours; the maker keeps the default).
+    void setColours(const CalendarColours &colours);
+    CalendarColours colours() const;
+
+    // Label arrays by element index, and the today boxes (viewer only; nullptr in the maker).
+    QLabel *titleLabel(int index) const;
+    QLabel *weekdayLabel(int index) const;
+    QLabel *dayLabel(int index) const;
+    QWidget *todayBox(int index) const;
+    int titleCount() const;
+    int weekdayCount() const;
+    int dayCount() const;
+
+private:
+    struct Private;
+    Private *d;
+};
+
+} // namespace kalmora::calendar
