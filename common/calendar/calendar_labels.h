@@ -7,8 +7,8 @@
 // boundary converts them to pixels with the twips-per-pixel given at construction. The arithmetic
 // lives in calendar_layout.h; this class measures, hands numbers to it and applies the result.
 
+#include "calendar/calendar_colours.h"
 #include "platform/clock.h"
-#include "platform/colour.h"
 #include "platform/units.h"
 
 #include <QObject>
@@ -20,15 +20,6 @@ class QLabel;
 class QWidget;
 
 namespace kalmora::calendar {
-
-// The four calendar colours, 0x00BBGGRR.
-struct CalendarColours {
-    std::uint32_t CHE = platform::Bgr(255, 255, 255); // title and weekday numbers
-    std::uint32_t CDO = platform::Bgr(0, 0, 255); // Saturdays
-    std::uint32_t CNI = platform::Bgr(255, 0, 0); // Sundays, holidays, today's box
-    std::uint32_t CBG = platform::Bgr(0, 0, 0); // the shadow pass
-    bool operator==(const CalendarColours &) const = default;
-};
 
 enum class CalendarHost {
     Viewer, // Label3/Label1/Label2 with 3/28/168 elements, "Times New Roman" title, today boxes
