@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace kalmora::platform {
+namespace kalmora::platform
+{
 
 // `folder` and `name` with exactly one separator between them ("/x" + "a" and "/x/" + "a" both
 // give "/x/a").

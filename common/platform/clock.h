@@ -3,9 +3,11 @@
 
 #include <QDateTime>
 
-namespace kalmora::platform {
+namespace kalmora::platform
+{
 
-class Clock {
+class Clock
+{
 public:
     virtual ~Clock() = default;
     // Local date and time.
@@ -13,12 +15,14 @@ public:
     QDate today() const { return now().date(); }
 };
 
-class SystemClock final : public Clock {
+class SystemClock final : public Clock
+{
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
-class FixedClock final : public Clock {
+class FixedClock final : public Clock
+{
 public:
     explicit FixedClock(QDateTime moment)
         : m_moment(std::move(moment))

@@ -4,7 +4,8 @@
 #include <QColor>
 #include <cstdint>
 
-namespace kalmora::platform {
+namespace kalmora::platform
+{
 
 // Bits above the low 24 are ignored.
 QColor ToQColor(std::uint32_t bgr);

@@ -7,7 +7,8 @@
 #include <QString>
 #include <optional>
 
-namespace kalmora::platform {
+namespace kalmora::platform
+{
 
 // Formats with one of the patterns "yyyy/mm", "yyyymm", "yyyymmdd", "yyyymmddhhmmss" (hours 00 to
 // 23) or "aaa" (the one-character Japanese weekday name). Any other pattern gives an empty text.
@@ -23,7 +24,10 @@ int WeekdayNumber(QDate date);
 // The date named by a text "year/month/day" in the Gregorian calendar (2004/07/09), or nothing
 // when the text names no valid date.
 std::optional<QDate> ParseDateText(const QString &text);
-inline bool IsValidDateText(const QString &text) { return ParseDateText(text).has_value(); }
+inline bool IsValidDateText(const QString &text)
+{
+    return ParseDateText(text).has_value();
+}
 
 // `date` moved by whole calendar months, the day clipped to the end of the target month
 // (31 March 2004 minus one month is 29 February 2004).

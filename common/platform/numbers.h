@@ -4,7 +4,8 @@
 #include <QString>
 #include <cstdint>
 
-namespace kalmora::platform {
+namespace kalmora::platform
+{
 
 // The leading decimal number of `text` (spaces around it ignored, optional sign, digits, optional
 // fraction after "."), reading stops at the first character that cannot continue it.

@@ -13,7 +13,8 @@
 
 #include <QString>
 
-namespace kalmora::platform {
+namespace kalmora::platform
+{
 
 // The value of `key` in `section` of the file at `path`, trimmed of spaces; empty when the file,
 // the section or the key is missing or cannot be read.

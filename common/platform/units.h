@@ -5,7 +5,8 @@
 #include <QRect>
 #include <QSize>
 
-namespace kalmora::platform {
+namespace kalmora::platform
+{
 
 // Twips per pixel horizontally and vertically, whole numbers (15 at 96 logical DPI).
 struct TwipsPerPixel {
@@ -19,8 +20,14 @@ TwipsPerPixel ScreenTwipsPerPixel();
 // Twips to pixels, rounded to the nearest pixel (halves to even); pixels to twips.
 int PixelsX(double twips, const TwipsPerPixel &tpp);
 int PixelsY(double twips, const TwipsPerPixel &tpp);
-inline int TwipsX(int pixels, const TwipsPerPixel &tpp) { return pixels * tpp.x; }
-inline int TwipsY(int pixels, const TwipsPerPixel &tpp) { return pixels * tpp.y; }
+inline int TwipsX(int pixels, const TwipsPerPixel &tpp)
+{
+    return pixels * tpp.x;
+}
+inline int TwipsY(int pixels, const TwipsPerPixel &tpp)
+{
+    return pixels * tpp.y;
+}
 
 // The primary screen's size in twips (width, height); 1024 x 768 pixels' worth with no screen.
 QSize ScreenSizeTwips(const TwipsPerPixel &tpp);
