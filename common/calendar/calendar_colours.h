@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-namespace kalmora::calendar {
+namespace kalmora::calendar
+{
 
 // The four calendar colours, 0x00BBGGRR. The defaults are the viewer's defaults and the colours
 // the maker always draws with.

@@ -5,30 +5,38 @@
 #include "platform/dates.h"
 #include "platform/numbers.h"
 
-namespace kalmora::calendar {
+namespace kalmora::calendar
+{
 
-namespace {
+namespace
+{
 
-    constexpr double kColumnSpacing = 1.5; // columns stand one and a half label widths apart
-    constexpr double kTitleRise = 1.5; // the title's top, in title heights above the origin
-    constexpr double kHeaderDrop = 10; // twips from the origin down to the weekday row
+constexpr double kColumnSpacing = 1.5; // columns stand one and a half label widths apart
+constexpr double kTitleRise = 1.5; // the title's top, in title heights above the origin
+constexpr double kHeaderDrop = 10; // twips from the origin down to the weekday row
 
-    std::uint32_t Pass(bool shadow, std::uint32_t colour, const CalendarColours &colours)
-    {
-        return shadow ? colours.CBG : colour;
-    }
+std::uint32_t Pass(bool shadow, std::uint32_t colour, const CalendarColours &colours)
+{
+    return shadow ? colours.CBG : colour;
+}
 
-    QString DayText(int day) { return platform::FormatNumber(day, QStringLiteral("00")); }
+QString DayText(int day)
+{
+    return platform::FormatNumber(day, QStringLiteral("00"));
+}
 
-    QString TitleCaption(const QString &monthKey)
-    {
-        const YearMonthText parts = SplitMonthKey(monthKey);
-        return parts.year + u'/' + parts.month;
-    }
+QString TitleCaption(const QString &monthKey)
+{
+    const YearMonthText parts = SplitMonthKey(monthKey);
+    return parts.year + u'/' + parts.month;
+}
 
 } // namespace
 
-QString WeekdayHeaders() { return QStringLiteral("日月火水木金土"); }
+QString WeekdayHeaders()
+{
+    return QStringLiteral("日月火水木金土");
+}
 
 std::uint32_t DayColour(const QString &monthKey, const QString &dayText, bool shadow, const CalendarColours &colours)
 {
@@ -67,7 +75,6 @@ LabelSetDrawing DrawCalendar(const DrawRequest &request, const CaptionMeasure &m
     const CalendarColours &colours = request.colours;
     const QString headers = WeekdayHeaders();
     LabelSetDrawing drawing;
-
 
     drawing.title.caption = TitleCaption(request.monthKey);
     drawing.title.colour = Pass(shadow, colours.CHE, colours);
@@ -120,18 +127,17 @@ LabelSetDrawing DrawCalendar(const DrawRequest &request, const CaptionMeasure &m
             const TwipsSize cell = sizes.days[k];
             const double width = cell.width + 4 * px;
             const double height = cell.height + py;
-            today.boxes = std::array<TodayBox, 2> {
-                TodayBox { { at.left - px, at.top + py, width, height }, colours.CBG },
-                TodayBox { { at.left - 2 * px, at.top, width, height }, colours.CNI },
+            today.boxes = std::array<TodayBoxGeometry, 2> {
+                TodayBoxGeometry { { at.left - px, at.top + py, width, height }, colours.CBG },
+                TodayBoxGeometry { { at.left - 2 * px, at.top, width, height }, colours.CNI },
             };
         }
     }
     return drawing;
 }
 
-std::array<LabelSetDrawing, 2> ShowCalendar(const QString &monthKey, double x, double y,
-    const CalendarColours &colours, bool todayBoxes, QDate today, const platform::TwipsPerPixel &tpp,
-    const CaptionMeasure &measure)
+std::array<LabelSetDrawing, 2> ShowCalendar(const QString &monthKey, double x, double y, const CalendarColours &colours,
+    bool todayBoxes, QDate today, const platform::TwipsPerPixel &tpp, const CaptionMeasure &measure)
 {
     DrawRequest request { monthKey, x, y, colours, false, todayBoxes, today, tpp };
     LabelSetDrawing colourPass = DrawCalendar(request, measure);

@@ -17,7 +17,8 @@
 #include <functional>
 #include <optional>
 
-namespace kalmora::calendar {
+namespace kalmora::calendar
+{
 
 inline constexpr int kWeekdaysPerSet = 7;
 inline constexpr int kDaysPerSet = 42;
@@ -59,7 +60,7 @@ struct DrawnLabel {
 };
 
 // The viewer's two rounded boxes around today: index 0 the shadow box, index 1 the coloured box.
-struct TodayBox {
+struct TodayBoxGeometry {
     TwipsRect rect;
     std::uint32_t borderColour = 0;
 };
@@ -67,7 +68,7 @@ struct TodayBoxesDrawing {
     bool visible = false; // shown only while the current month is drawn
     // New geometry and colours, only when today is in the drawn month; otherwise the boxes stay
     // where they were.
-    std::optional<std::array<TodayBox, 2>> boxes;
+    std::optional<std::array<TodayBoxGeometry, 2>> boxes;
 };
 
 struct LabelSetDrawing {
@@ -98,9 +99,8 @@ LabelSetDrawing DrawCalendar(const DrawRequest &request, const CaptionMeasure &m
 
 // Both passes: [0] the colour pass at (x, y), [1] the shadow pass at one pixel right and down.
 // `todayBoxes` as in DrawRequest.
-std::array<LabelSetDrawing, 2> ShowCalendar(const QString &monthKey, double x, double y,
-    const CalendarColours &colours, bool todayBoxes, QDate today, const platform::TwipsPerPixel &tpp,
-    const CaptionMeasure &measure);
+std::array<LabelSetDrawing, 2> ShowCalendar(const QString &monthKey, double x, double y, const CalendarColours &colours,
+    bool todayBoxes, QDate today, const platform::TwipsPerPixel &tpp, const CaptionMeasure &measure);
 
 // The sizes a label set's labels have, and the height of weekday label 0 of the first set, which
 // places the first day row of every set.

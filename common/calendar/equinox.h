@@ -1,7 +1,8 @@
 #pragma once
 // The equinox days that the holiday rules use, from a closed formula of the year.
 
-namespace kalmora::calendar {
+namespace kalmora::calendar
+{
 
 // Day of March (resp. September) of the spring (resp. autumn) equinox holiday of `year`.
 // Up to 2099: floor(Y x 0.24242 - floor(Y / 4) + 35.84) and floor(Y x 0.24204 - floor(Y / 4) + 39.01),

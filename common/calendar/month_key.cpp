@@ -3,9 +3,13 @@
 #include "platform/dates.h"
 #include "platform/numbers.h"
 
-namespace kalmora::calendar {
+namespace kalmora::calendar
+{
 
-QString MonthKeyOf(QDate date) { return platform::FormatDate(date, QStringLiteral("yyyy/mm")); }
+QString MonthKeyOf(QDate date)
+{
+    return platform::FormatDate(date, QStringLiteral("yyyy/mm"));
+}
 
 YearMonthText SplitMonthKey(const QString &key)
 {

@@ -11,7 +11,8 @@ using kalmora::calendar::AutumnEquinoxDay;
 using kalmora::calendar::CheckHoliday;
 using kalmora::calendar::SpringEquinoxDay;
 
-namespace {
+namespace
+{
 
 // ---- The rule table as it is written for the years up to 2002, one row per date --------------
 
@@ -40,8 +41,14 @@ constexpr TableRow kTableRows[] = {
     { 12, 23, 1989, 9999, 24 },
 };
 
-int TableSpring(int y) { return int(std::floor((y * 0.24242 - std::floor(y / 4.0)) + 35.84)); }
-int TableAutumn(int y) { return int(std::floor((y * 0.24204 - std::floor(y / 4.0)) + 39.01)); }
+int TableSpring(int y)
+{
+    return int(std::floor((y * 0.24242 - std::floor(y / 4.0)) + 35.84));
+}
+int TableAutumn(int y)
+{
+    return int(std::floor((y * 0.24204 - std::floor(y / 4.0)) + 39.01));
+}
 
 bool TableHoliday(QDate date, bool substitute)
 {
@@ -137,7 +144,8 @@ QSet<QDate> LawHolidaysOf(int y, bool substitute)
 
 } // namespace
 
-class HolidaysTest : public QObject {
+class HolidaysTest : public QObject
+{
     Q_OBJECT
 private slots:
     void initTestCase() { QCOMPARE(qgetenv("TZ"), QByteArray("Asia/Tokyo")); }
@@ -231,11 +239,11 @@ private slots:
         // 2003-2027: the equinox days announced by the national observatory and listed in the
         // Cabinet Office's holiday tables. Later rows: the formulas' own values.
         const int known[][3] = { { 2003, 21, 23 }, { 2004, 20, 23 }, { 2005, 20, 23 }, { 2006, 21, 23 },
-            { 2007, 21, 23 }, { 2008, 20, 23 }, { 2009, 20, 23 }, { 2010, 21, 23 }, { 2011, 21, 23 },
-            { 2012, 20, 22 }, { 2013, 20, 23 }, { 2014, 21, 23 }, { 2015, 21, 23 }, { 2016, 20, 22 },
-            { 2017, 20, 23 }, { 2018, 21, 23 }, { 2019, 21, 23 }, { 2020, 20, 22 }, { 2021, 20, 23 },
-            { 2022, 21, 23 }, { 2023, 21, 23 }, { 2024, 20, 22 }, { 2025, 20, 23 }, { 2026, 20, 23 },
-            { 2027, 21, 23 }, { 2092, 19, 22 }, { 2099, 20, 23 }, { 2100, 20, 23 }, { 2101, 21, 23 } };
+            { 2007, 21, 23 }, { 2008, 20, 23 }, { 2009, 20, 23 }, { 2010, 21, 23 }, { 2011, 21, 23 }, { 2012, 20, 22 },
+            { 2013, 20, 23 }, { 2014, 21, 23 }, { 2015, 21, 23 }, { 2016, 20, 22 }, { 2017, 20, 23 }, { 2018, 21, 23 },
+            { 2019, 21, 23 }, { 2020, 20, 22 }, { 2021, 20, 23 }, { 2022, 21, 23 }, { 2023, 21, 23 }, { 2024, 20, 22 },
+            { 2025, 20, 23 }, { 2026, 20, 23 }, { 2027, 21, 23 }, { 2092, 19, 22 }, { 2099, 20, 23 }, { 2100, 20, 23 },
+            { 2101, 21, 23 } };
         for (const auto &row : known)
             QTest::addRow("%d", row[0]) << row[0] << row[1] << row[2];
     }
