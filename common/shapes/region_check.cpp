@@ -31,8 +31,7 @@ bool CheckRegionData(const ShapeRegion &record, QString *error)
         return Fail(error, QStringLiteral("type %1, not rectangles").arg(h.iType));
     if (h.nCount < 1 || h.nCount > kShapeCapacity)
         return Fail(error, QStringLiteral("%1 rectangles, not 1 to %2").arg(h.nCount).arg(kShapeCapacity));
-    // Compared in 64 bits: a corrupted count must not overflow into a match.
-    if (static_cast<std::int64_t>(h.nRgnSize) != 16 * static_cast<std::int64_t>(h.nCount))
+    if (h.nRgnSize != 16 * h.nCount)
         return Fail(error, QStringLiteral("%1 bytes of rectangles for %2 rectangles").arg(h.nRgnSize).arg(h.nCount));
 
     int bandStart = 0; // index of the first rectangle of the current band
