@@ -46,6 +46,9 @@ frmMain::frmMain(const MakerContext &context, QWidget *parent)
     setAcceptDrops(true);
     BuildControls();
     BuildMenus();
+    // The designed size is the client area's; the menu bar comes on top of it.
+    resize(PixelRect(0, 0, kClientWidth, kClientHeight, m_context.tpp).size()
+        + QSize(0, menuBar()->sizeHint().height()));
     Form_Load();
 }
 
@@ -63,7 +66,6 @@ void frmMain::BuildControls()
     m_client->setObjectName(QStringLiteral("clientArea"));
     m_client->installEventFilter(this);
     setCentralWidget(m_client);
-    resize(PixelRect(0, 0, kClientWidth, kClientHeight, tpp).size());
 
     m_vScroll1 = new QScrollBar(Qt::Vertical, m_client);
     place(m_vScroll1, "VScroll1", 6930, 3510, kVScrollWidth, 2655);
