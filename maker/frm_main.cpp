@@ -6,6 +6,7 @@
 #include "image_canvas.h"
 #include "image_holder.h"
 #include "main_layout.h"
+#include "maker_icon.h"
 #include "maker_texts.h"
 #include "selection_outline.h"
 #include "shapes/shape_region.h"
@@ -44,11 +45,15 @@ frmMain::frmMain(const MakerContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
+    setWindowIcon(MakerIcon());
+    // The layout was made for the usual Japanese user-interface font at 9 points; the same metrics
+    // keep every caption inside its control.
+    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     BuildControls();
     BuildMenus();
     // The designed size is the client area's; the menu bar comes on top of it.
-    resize(PixelRect(0, 0, kClientWidth, kClientHeight, m_context.tpp).size()
-        + QSize(0, menuBar()->sizeHint().height()));
+    resize(
+        PixelRect(0, 0, kClientWidth, kClientHeight, m_context.tpp).size() + QSize(0, menuBar()->sizeHint().height()));
     Form_Load();
 }
 
@@ -174,6 +179,10 @@ void frmMain::Form_Load()
         bar->setSingleStep(tpp.x);
     }
 
+    // Outer sizes include the window frames, known (where the platform knows them in advance) once
+    // the native windows exist.
+    m_sub->winId();
+    winId();
     StoredMainPlacement stored;
     stored.left = store::ReadIni(m_context.appDir, "Location", "MLeft");
     stored.top = store::ReadIni(m_context.appDir, "Location", "MTop");
@@ -267,7 +276,7 @@ void frmMain::EndCommand()
 void frmMain::ShowVersionDialog()
 {
     if (!m_version) {
-        m_version = CreateVersionDialog(this);
+        m_version = CreateVersionDialog(this, m_context.tpp);
         m_version->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_version->show();

@@ -3,6 +3,7 @@
 #include "colour_swatch.h"
 #include "frm_main.h"
 #include "image_scale.h"
+#include "maker_icon.h"
 #include "maker_state.h"
 #include "maker_texts.h"
 #include "platform/colour.h"
@@ -38,6 +39,10 @@ frmSub::frmSub(frmMain &main, MakerState &state, const MakerContext &context)
 {
     setObjectName(QStringLiteral("frmSub"));
     setWindowTitle(texts::kProductCaption);
+    setWindowIcon(MakerIcon());
+    // The layout was made for the usual Japanese user-interface font at 9 points; the same metrics
+    // keep every caption inside its control.
+    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     BuildControls();
     Form_Load();
 }

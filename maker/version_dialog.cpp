@@ -1,14 +1,17 @@
 #include "version_dialog.h"
 
-#include <QWidget>
+#include "maker_icon.h"
+#include "maker_texts.h"
+#include "ui/frm_version.h"
 
 namespace kalmora::maker
 {
 
-QWidget *CreateVersionDialog(QWidget *parent)
+QWidget *CreateVersionDialog(QWidget *parent, const platform::TwipsPerPixel &tpp)
 {
-    auto *dialog = new QWidget(parent, Qt::Dialog);
+    auto *dialog = new ui::frm_Version(texts::kVersionProductText, MakerIcon(), parent, tpp);
     dialog->setObjectName(QStringLiteral("frm_Version"));
+    dialog->setModal(false);
     return dialog;
 }
 

@@ -6,9 +6,11 @@
 #include "frm_main.h"
 #include "frm_sub.h"
 #include "platform/clock.h"
-#include "scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -56,6 +58,7 @@ public:
     QString writeImage(const QString &fileName, const QImage &image) const
     {
         const QString path = app.filePath(fileName);
+        QDir().mkpath(QFileInfo(path).path());
         if (!image.save(path))
             qFatal("cannot write %s", qPrintable(path));
         return path;

@@ -150,7 +150,6 @@ void MakerFlowTest::orientationTagIsApplied()
     // A JPEG stored 40 x 20 with the tag "rotate 90° clockwise" (orientation 6) stands 20 x 40.
     QImage stored(40, 20, QImage::Format_RGB32);
     stored.fill(Qt::white);
-    QImageWriter writer;
     MakerFixture maker;
     maker.start();
     const QString path = maker.app.filePath("portrait.jpg");
@@ -183,6 +182,8 @@ void MakerFlowTest::drops()
     const QString first = maker.writeImage("first.png", QuadrantImage(QSize(120, 100), 60, 50));
     const QString second = maker.writeImage("second.png", QuadrantImage(QSize(90, 80), 45, 40));
     const auto dropOn = [](QWidget *target, QMimeData *data) {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &drop);
     };
@@ -347,16 +348,17 @@ void MakerFlowTest::movingTheBox()
     QCOMPARE(maker.window->grabRect(), (TwipsRect { 300, 450, 1500, 1200 }));
     QCOMPARE(maker.sub()->Picture2()->picture(), before);
     QCOMPARE(maker.main<QLabel>("lXY")->text(), QStringLiteral("\u3000X:0050,Y:0040,W:0100,H:0080"));
-    MakerFixture::mouse(grab, QEvent::MouseButtonRelease, QPoint(80, 50));
+    // Released over the yellow quarter of the photo.
+    MakerFixture::mouse(grab, QEvent::MouseButtonRelease, QPoint(250, 160));
     QVERIFY(!maker.window->state().MovingSelection);
-    QCOMPARE(maker.window->grabRect(), (TwipsRect { 750, 600, 1500, 1200 }));
-    QVERIFY(maker.sub()->Picture2()->picture() != before);
+    QCOMPARE(maker.window->grabRect(), (TwipsRect { 3300, 2250, 1500, 1200 }));
+    QCOMPARE(maker.sub()->Picture2()->picture().pixel(128, 128), qRgb(255, 255, 0));
 
     // The grab area on the viewport moves the box the same way.
     auto *viewportGrab = maker.main<GrabArea>("LBox_1");
     MakerFixture::mouse(viewportGrab, QEvent::MouseButtonPress, QPoint(5, 5));
     MakerFixture::mouse(viewportGrab, QEvent::MouseButtonRelease, QPoint(15, 5));
-    QCOMPARE(maker.window->selectionRect(), (TwipsRect { 900, 600, 1500, 1200 }));
+    QCOMPARE(maker.window->selectionRect(), (TwipsRect { 3450, 2250, 1500, 1200 }));
 }
 
 void MakerFlowTest::boxLeftOfImageShowsDigitsWithoutSign()
