@@ -179,23 +179,8 @@ void frmMain::Form_Load()
         bar->setSingleStep(tpp.x);
     }
 
-    // Outer sizes include the window frames, known (where the platform knows them in advance) once
-    // the native windows exist.
-    m_sub->winId();
-    winId();
-    StoredMainPlacement stored;
-    stored.left = store::ReadIni(m_context.appDir, "Location", "MLeft");
-    stored.top = store::ReadIni(m_context.appDir, "Location", "MTop");
-    stored.width = store::ReadIni(m_context.appDir, "Location", "MWidth");
-    stored.height = store::ReadIni(m_context.appDir, "Location", "MHeight");
-    const QSize designedOuter(frameGeometry().width() * tpp.x, frameGeometry().height() * tpp.y);
-    const QRect placement = MainWindowPlacement(
-        stored, m_sub->frameGeometry().width() * tpp.x, designedOuter, platform::ScreenSizeTwips(tpp));
-    if (placement.size() != designedOuter) {
-        m_pendingOuterSize = PixelRect(0, 0, placement.width(), placement.height(), tpp).size();
-        resize(m_pendingOuterSize);
-    }
-    move(platform::PixelsX(placement.x(), tpp), platform::PixelsY(placement.y(), tpp));
+    PlaceWindow();
+    m_placementPending = true;
 
     m_base->setGeometry(QRect(QPoint(0, 0), m_client->size()));
     m_picture1->setGeometry(QRect(QPoint(0, 0), m_base->size()));
@@ -204,30 +189,51 @@ void frmMain::Form_Load()
     m_sub->show();
 }
 
-void frmMain::ApplyStoredOuterSize()
+void frmMain::PlaceWindow()
 {
-    // A stored size is the outer size, frame included; the frame is only known once the window
-    // manager has framed the window, so the client size is corrected once at that moment.
-    if (!m_pendingOuterSize.isValid() || !windowHandle())
+    const auto &tpp = m_context.tpp;
+    StoredMainPlacement stored;
+    stored.left = store::ReadIni(m_context.appDir, "Location", "MLeft");
+    stored.top = store::ReadIni(m_context.appDir, "Location", "MTop");
+    stored.width = store::ReadIni(m_context.appDir, "Location", "MWidth");
+    stored.height = store::ReadIni(m_context.appDir, "Location", "MHeight");
+    const QRect outer = frameGeometry();
+    const QSize designedOuter(outer.width() * tpp.x, outer.height() * tpp.y);
+    const QRect placement = MainWindowPlacement(
+        stored, m_sub->frameGeometry().width() * tpp.x, designedOuter, platform::ScreenSizeTwips(tpp));
+    if (placement.size() != designedOuter) {
+        const QSize wanted = PixelRect(0, 0, placement.width(), placement.height(), tpp).size();
+        resize(wanted - (outer.size() - size()));
+    }
+    move(platform::PixelsX(placement.x(), tpp), platform::PixelsY(placement.y(), tpp));
+}
+
+void frmMain::FinishPlacement()
+{
+    // Stored sizes and the clamping to the screen count the window frames, which are only known
+    // once the window manager has framed the windows; the placement is made once more then.
+    if (!m_placementPending || !windowHandle() || windowHandle()->frameMargins().isNull())
         return;
-    const QMargins frame = windowHandle()->frameMargins();
-    if (frame.isNull())
-        return;
-    const QSize wanted = m_pendingOuterSize;
-    m_pendingOuterSize = QSize();
-    resize(wanted.width() - frame.left() - frame.right(), wanted.height() - frame.top() - frame.bottom());
+    m_placementPending = false;
+    PlaceWindow();
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    FinishPlacement();
 }
 
 void frmMain::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
-    ApplyStoredOuterSize();
+    FinishPlacement();
 }
 
 void frmMain::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    ApplyStoredOuterSize();
+    FinishPlacement();
 }
 
 void frmMain::Form_Resize()

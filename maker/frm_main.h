@@ -85,6 +85,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -95,7 +96,8 @@ private:
     void LayoutClientArea();
     void ShowFilePopup(const QPoint &globalPos);
     void EndCommand();
-    void ApplyStoredOuterSize();
+    void PlaceWindow();
+    void FinishPlacement();
 
     void Picture1_MouseDown(Qt::MouseButton button, float x, float y);
     void Picture1_MouseMove(float x, float y);
@@ -115,7 +117,7 @@ private:
     TwipsRect m_grab; // LBox(0) and LBox(1)
     qint64 m_canvasSourceKey = 0;
     bool m_unloading = false;
-    QSize m_pendingOuterSize; // a stored outer size, applied once the frame is known
+    bool m_placementPending = false; // placed again once the window frame is known
 
     QWidget *m_client = nullptr;
     QScrollBar *m_vScroll1 = nullptr;

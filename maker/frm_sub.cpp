@@ -1,6 +1,7 @@
 #include "frm_sub.h"
 
 #include "colour_swatch.h"
+#include "compact_combo_style.h"
 #include "frm_main.h"
 #include "image_scale.h"
 #include "maker_icon.h"
@@ -69,8 +70,11 @@ void frmSub::BuildControls()
         place(b, name, l, t, wd, ht);
         return b;
     };
+    auto *comboStyle = new CompactComboStyle;
+    comboStyle->setParent(this);
     const auto combo = [&](QWidget *parent, const char *name, int l, int t, int wd, int ht) {
         auto *c = new QComboBox(parent);
+        c->setStyle(comboStyle);
         c->setEditable(false);
         place(c, name, l, t, wd, ht);
         return c;
