@@ -6,8 +6,9 @@
 #include "image_canvas.h"
 #include "image_holder.h"
 #include "main_layout.h"
-#include "maker_icon.h"
 #include "maker_texts.h"
+#include "platform/desktop_identity.h"
+#include "platform/screens.h"
 #include "selection_outline.h"
 #include "shapes/shape_region.h"
 #include "store/app_files.h"
@@ -45,7 +46,7 @@ frmMain::frmMain(const MakerContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
-    setWindowIcon(MakerIcon());
+    setWindowIcon(platform::ProgramIcon(platform::Program::Maker));
     // The layout was made for the usual Japanese user-interface font at 9 points; the same metrics
     // keep every caption inside its control.
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
@@ -199,8 +200,8 @@ void frmMain::PlaceWindow()
     stored.height = store::ReadIni(m_context.appDir, "Location", "MHeight");
     const QRect outer = frameGeometry();
     const QSize designedOuter(outer.width() * tpp.x, outer.height() * tpp.y);
-    const QRect placement = MainWindowPlacement(
-        stored, m_sub->frameGeometry().width() * tpp.x, designedOuter, platform::ScreenSizeTwips(tpp));
+    const QRect placement = MainWindowPlacement(stored, m_sub->frameGeometry().width() * tpp.x, designedOuter,
+        platform::PrimaryScreenTwips(tpp), platform::ScreenRectsTwips(tpp));
     if (placement.size() != designedOuter) {
         const QSize wanted = PixelRect(0, 0, placement.width(), placement.height(), tpp).size();
         resize(wanted - (outer.size() - size()));

@@ -4,11 +4,12 @@
 #include "compact_combo_style.h"
 #include "frm_main.h"
 #include "image_scale.h"
-#include "maker_icon.h"
 #include "maker_state.h"
 #include "maker_texts.h"
 #include "platform/colour.h"
+#include "platform/desktop_identity.h"
 #include "platform/numbers.h"
+#include "platform/screens.h"
 #include "preview_box.h"
 #include "shapes/window_shaping.h"
 #include "store/app_files.h"
@@ -40,7 +41,7 @@ frmSub::frmSub(frmMain &main, MakerState &state, const MakerContext &context)
 {
     setObjectName(QStringLiteral("frmSub"));
     setWindowTitle(texts::kProductCaption);
-    setWindowIcon(MakerIcon());
+    setWindowIcon(platform::ProgramIcon(platform::Program::Maker));
     // The layout was made for the usual Japanese user-interface font at 9 points; the same metrics
     // keep every caption inside its control.
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
@@ -158,7 +159,8 @@ void frmSub::Form_Load()
     const auto &tpp = m_context.tpp;
     const QSize outer(width() * tpp.x, height() * tpp.y);
     const QPoint position = SettingsDialogPosition(store::ReadIni(m_context.appDir, "Location", "SLeft"),
-        store::ReadIni(m_context.appDir, "Location", "STop"), outer, platform::ScreenSizeTwips(tpp));
+        store::ReadIni(m_context.appDir, "Location", "STop"), outer, platform::PrimaryScreenTwips(tpp),
+        platform::ScreenRectsTwips(tpp));
     move(platform::PixelsX(position.x(), tpp), platform::PixelsY(position.y(), tpp));
 
     // Filling a list selects its first item as a side effect; the handlers run once, when the

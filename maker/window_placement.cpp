@@ -1,6 +1,7 @@
 #include "window_placement.h"
 
 #include "platform/numbers.h"
+#include "platform/screen_placement.h"
 
 namespace kalmora::maker
 {
@@ -14,34 +15,37 @@ int ClampToScreen(int position, int size, int screen)
     return position;
 }
 
-QRect MainWindowPlacement(const StoredMainPlacement &stored, int dialogOuterWidth, QSize designedOuter, QSize screen)
+QPoint ClampOntoScreen(QPoint position, QSize window, QSize screen)
 {
-    int left = dialogOuterWidth;
-    int top = 0;
+    return QPoint(ClampToScreen(position.x(), window.width(), screen.width()),
+        ClampToScreen(position.y(), window.height(), screen.height()));
+}
+
+QRect MainWindowPlacement(const StoredMainPlacement &stored, int dialogOuterWidth, QSize designedOuter,
+    const QRect &primary, const std::vector<QRect> &screens)
+{
+    QPoint topLeft = primary.topLeft() + QPoint(dialogOuterWidth, 0);
     if (!stored.left.isEmpty() && !stored.top.isEmpty()) {
-        left = platform::ToInt32(platform::LeadingNumber(stored.left));
-        top = platform::ToInt32(platform::LeadingNumber(stored.top));
+        topLeft = QPoint(platform::ToInt32(platform::LeadingNumber(stored.left)),
+            platform::ToInt32(platform::LeadingNumber(stored.top)));
     }
     QSize size = designedOuter;
     if (!stored.width.isEmpty() && !stored.height.isEmpty()) {
         size = QSize(platform::ToInt32(platform::LeadingNumber(stored.width)),
             platform::ToInt32(platform::LeadingNumber(stored.height)));
     }
-    left = ClampToScreen(left, size.width(), screen.width());
-    top = ClampToScreen(top, size.height(), screen.height());
-    return QRect(QPoint(left, top), size);
+    return QRect(platform::KeepOnScreens(topLeft, size, primary, screens, ClampOntoScreen), size);
 }
 
-QPoint SettingsDialogPosition(const QString &storedLeft, const QString &storedTop, QSize dialogOuter, QSize screen)
+QPoint SettingsDialogPosition(const QString &storedLeft, const QString &storedTop, QSize dialogOuter,
+    const QRect &primary, const std::vector<QRect> &screens)
 {
-    int left = 0;
-    int top = 0;
+    QPoint topLeft = primary.topLeft();
     if (!storedLeft.isEmpty() && !storedTop.isEmpty()) {
-        left = platform::ToInt32(platform::LeadingNumber(storedLeft));
-        top = platform::ToInt32(platform::LeadingNumber(storedTop));
+        topLeft = QPoint(platform::ToInt32(platform::LeadingNumber(storedLeft)),
+            platform::ToInt32(platform::LeadingNumber(storedTop)));
     }
-    return QPoint(ClampToScreen(left, dialogOuter.width(), screen.width()),
-        ClampToScreen(top, dialogOuter.height(), screen.height()));
+    return platform::KeepOnScreens(topLeft, dialogOuter, primary, screens, ClampOntoScreen);
 }
 
 } // namespace kalmora::maker

@@ -35,6 +35,7 @@ private slots:
     void mainPlacement();
     void dialogPosition_data();
     void dialogPosition();
+    void placementOnSecondScreen();
     void mainLayout();
     void mainLayoutTooSmall();
     void scaledCanvas_data();
@@ -148,7 +149,8 @@ void MakerLogicTest::mainPlacement()
 {
     QFETCH(StoredMainPlacement, stored);
     QFETCH(QRect, expected);
-    QCOMPARE(MainWindowPlacement(stored, 4380, QSize(5400, 4800), QSize(15360, 11520)), expected);
+    const QRect screen(0, 0, 15360, 11520);
+    QCOMPARE(MainWindowPlacement(stored, 4380, QSize(5400, 4800), screen, { screen }), expected);
 }
 
 void MakerLogicTest::dialogPosition_data()
@@ -168,7 +170,21 @@ void MakerLogicTest::dialogPosition()
     QFETCH(QString, left);
     QFETCH(QString, top);
     QFETCH(QPoint, expected);
-    QCOMPARE(SettingsDialogPosition(left, top, QSize(4380, 7400), QSize(15360, 11520)), expected);
+    const QRect screen(0, 0, 15360, 11520);
+    QCOMPARE(SettingsDialogPosition(left, top, QSize(4380, 7400), screen, { screen }), expected);
+}
+
+void MakerLogicTest::placementOnSecondScreen()
+{
+    // A second screen right of the primary one: a window stored there stays; one stored in the
+    // gap below the smaller screen is clamped onto the primary screen.
+    const QRect primary(0, 0, 15360, 11520);
+    const std::vector<QRect> screens { primary, QRect(15360, 0, 15360, 9000) };
+    QCOMPARE(MainWindowPlacement({ "20000", "1000", "", "" }, 4380, QSize(5400, 4800), primary, screens),
+        QRect(20000, 1000, 5400, 4800));
+    QCOMPARE(MainWindowPlacement({ "20000", "8000", "", "" }, 4380, QSize(5400, 4800), primary, screens),
+        QRect(9960, 6720, 5400, 4800));
+    QCOMPARE(SettingsDialogPosition("16000", "100", QSize(4380, 7400), primary, screens), QPoint(16000, 100));
 }
 
 void MakerLogicTest::mainLayout()
