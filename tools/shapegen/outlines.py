@@ -35,7 +35,8 @@ def _lobe_superellipse(cx, cy, a, b, n):
 
 
 def heart(left_lobe, right_lobe, cleft, cleft_width, join, left_edge, right_edge, last_row):
-    """Lobes above `join`, a cleft x = cleft.x -/+ cleft_width * sqrt(cleft.y - y) between them,
+    """Lobes above `join`, a V-shaped cleft x = cleft.x -/+ (w0 + slope * (cleft.y - y)) between
+    them (cleft_width = (w0, slope); shallower than the lobes, so that they take over smoothly),
     and below `join` one span between the two edge curves, down to `last_row`."""
     left_curve, right_curve = Pchip(left_edge), Pchip(right_edge)
 
@@ -46,7 +47,7 @@ def heart(left_lobe, right_lobe, cleft, cleft_width, join, left_edge, right_edge
             return [(left_curve(yc), right_curve(yc))]
         a, b = left_lobe(yc), right_lobe(yc)
         if yc < cleft[1]:
-            g = cleft_width * math.sqrt(cleft[1] - yc)
+            g = cleft_width[0] + cleft_width[1] * (cleft[1] - yc)
             if a:
                 a = (a[0], min(a[1], cleft[0] - g))
             if b:
@@ -91,7 +92,7 @@ def rectangles(rects):
 # 124, 97 at rows 90, 125, 150, 175, 200, 225, 240 down to the point at row 252.
 HEART = heart(
     _lobe_circle(67.56, 68.5, 66.48), _lobe_circle(187.44, 68.5, 66.48),
-    cleft=(128.0, 43.0), cleft_width=2.0, join=68.5,
+    cleft=(128.0, 43.0), cleft_width=(0.5, 0.7), join=68.5,
     left_edge=[(60.5, 1.563), (68.5, 1.08), (76.5, 1.563), (90.5, 3.45), (125.5, 20.45), (150.5, 41.55),
                (175.5, 61.55), (200.5, 72.45), (205.5, 73.55), (225.5, 75.4), (252.5, 74.45)],
     right_edge=[(60.5, 253.437), (68.5, 253.92), (76.5, 253.437), (90.5, 250.838), (125.5, 235.208),
@@ -99,7 +100,9 @@ HEART = heart(
     last_row=252)
 
 # --- The small heart: the same lean at three quarters of the size. Its lobes are a touch wider
-# than tall; below them the sides stand upright at x 1 and 194 down to row 62.
+# than tall; below them the sides stand upright at x 1 and 194 down to row 62, then the edges run
+# through x 57 at row 160 (left) and 177, 155, 128, 89 at rows 100, 125, 150, 175 (right). The
+# knots between were nudged to make the curves as smooth as they can be.
 _SMALL_LEFT_LOBE = _lobe_superellipse(52.0, 44.5, 50.64, 43.3485, 1.95)
 _SMALL_RIGHT_LOBE = _lobe_superellipse(143.0, 44.5, 50.64, 43.3485, 1.95)
 
@@ -110,13 +113,13 @@ def _lobe_edge(lobe, index, yc):
 
 SMALL_HEART = heart(
     _SMALL_LEFT_LOBE, _SMALL_RIGHT_LOBE,
-    cleft=(98.0, 33.0), cleft_width=1.6, join=44.5,
-    left_edge=[(36.5, _lobe_edge(_SMALL_LEFT_LOBE, 0, 36.5)), (44.5, 1.36), (62.5, 1.45), (63.5, 1.6),
-               (80.5, 3.4), (96.5, 15.4), (115.5, 31.6), (134.5, 46.8), (153.5, 55.4), (160.5, 57.0),
-               (176.5, 57.6), (192.5, 57.4)],
-    right_edge=[(36.5, _lobe_edge(_SMALL_RIGHT_LOBE, 1, 36.5)), (44.5, 193.64), (62.5, 193.55), (63.5, 193.4),
-                (80.5, 191.4), (100.5, 177), (125.5, 155), (150.5, 128), (175.5, 89), (185.5, 71),
-                (192.5, 59.3)],
+    cleft=(98.0, 33.0), cleft_width=(0.6, 0.7), join=44.5,
+    left_edge=[(36.5, _lobe_edge(_SMALL_LEFT_LOBE, 0, 36.5)), (44.5, 1.36), (62.5, 1.45), (63.5, 1.51),
+               (80.5, 6.0), (96.5, 14.79), (115.5, 29.1), (134.5, 43.6), (153.5, 54.45), (160.5, 56.55),
+               (176.5, 58.4), (192.5, 57.45)],
+    right_edge=[(36.5, _lobe_edge(_SMALL_RIGHT_LOBE, 1, 36.5)), (44.5, 193.64), (62.5, 193.55), (63.5, 193.49),
+                (80.5, 188.86), (100.5, 177.32), (125.5, 155.45), (150.5, 127.55), (175.5, 89.09), (185.5, 71.88),
+                (192.5, 59.45)],
     last_row=192)
 
 # --- The discs: 249 by 250 pixels centred on 126.5, 127, and 191 by 192 centred on 96.5, 97.5

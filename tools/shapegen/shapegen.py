@@ -11,7 +11,8 @@ Regenerate (from the repository root, Python 3 standard library only):
 
     python3 tools/shapegen/shapegen.py                 # writes common/shapes/shape_tables.cpp
     python3 tools/shapegen/shapegen.py --preview x.png # also draws the ten masks side by side
-    clang-format -i common/shapes/shape_tables.cpp
+
+The written file is already in the repository's clang-format style.
 
 The build does not run this script; the generated file is committed.
 """
@@ -166,9 +167,11 @@ def write_tables(shapes, path):
         "",
         '#include "shapes/shape_tables.h"',
         "",
-        "namespace kalmora::shapes {",
+        "namespace kalmora::shapes",
+        "{",
         "",
-        "namespace {",
+        "namespace",
+        "{",
         "",
     ]
     for s in shapes:
