@@ -25,22 +25,16 @@ private:
 private slots:
     void paths_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("appDir");
         QTest::addColumn<QString>("ini");
         QTest::addColumn<QString>("project");
         QTest::addColumn<QString>("picture");
-        QTest::newRow("plain") << "/opt/k"
-                               << "/opt/k/KALMORA.ini"
-                               << "/opt/k/cprj/a.cpj"
-                               << "/opt/k/pict/a.bmp";
-        QTest::newRow("trailing separator") << "/opt/k/"
-                                            << "/opt/k/KALMORA.ini"
-                                            << "/opt/k/cprj/a.cpj"
-                                            << "/opt/k/pict/a.bmp";
-        QTest::newRow("root folder") << "/"
-                                     << "/KALMORA.ini"
-                                     << "/cprj/a.cpj"
-                                     << "/pict/a.bmp";
+        QTest::newRow("plain") << "/opt/k" << "/opt/k/KALMORA.ini" << "/opt/k/cprj/a.cpj" << "/opt/k/pict/a.bmp";
+        QTest::newRow("trailing separator")
+            << "/opt/k/" << "/opt/k/KALMORA.ini" << "/opt/k/cprj/a.cpj" << "/opt/k/pict/a.bmp";
+        QTest::newRow("root folder") << "/" << "/KALMORA.ini" << "/cprj/a.cpj" << "/pict/a.bmp";
+        // clang-format on
     }
     void paths()
     {
@@ -103,15 +97,17 @@ private slots:
 
     void listProjectNames_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QStringList>("names");
         QTest::newRow("sorted") << QStringList { "c.cpj", "a.cpj", "b.cpj" } << QStringList { "a", "b", "c" };
         QTest::newRow("not filtered") << QStringList { "memo.txt", "x.cpj" } << QStringList { "memo", "x" };
         QTest::newRow("short names whole")
             << QStringList { "ab", "abc", "abcd", "abcde.cpj" } << QStringList { "ab", "abc", "", "abcde" };
-        QTest::newRow("code point order") << QStringList { "b.cpj", "B.cpj", "空豆商店.cpj", "a.cpj" }
-                                          << QStringList { "B", "a", "b", QStringLiteral("空豆商店") };
+        QTest::newRow("code point order")
+            << QStringList { "b.cpj", "B.cpj", "空豆商店.cpj", "a.cpj" } << QStringList { "B", "a", "b", QStringLiteral("空豆商店") };
         QTest::newRow("empty") << QStringList {} << QStringList {};
+        // clang-format on
     }
     void listProjectNames()
     {
