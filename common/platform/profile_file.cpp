@@ -115,8 +115,7 @@ void RemoveStaleTemporaries(const QFileInfo &info)
 bool ReplaceFile(const QByteArray &folder, const QByteArray &target, const QByteArray &fileName,
     const QByteArray &bytes, int folderFd)
 {
-    struct stat old {
-    };
+    struct stat old = {};
     const bool hadFile = ::stat(target.constData(), &old) == 0;
 
     QByteArray temp;

@@ -243,12 +243,10 @@ private slots:
     {
         const QByteArray before("[S]\nk =  v \n");
         QVERIFY(WriteBytes(path(), before));
-        struct stat old {
-        };
+        struct stat old = {};
         QCOMPARE(::stat(QFile::encodeName(path()).constData(), &old), 0);
         QVERIFY(WriteProfileString(path(), "s", "K", "v"));
-        struct stat now {
-        };
+        struct stat now = {};
         QCOMPARE(::stat(QFile::encodeName(path()).constData(), &now), 0);
         QCOMPARE(now.st_ino, old.st_ino); // not replaced
         QCOMPARE(ReadBytes(path()), before);

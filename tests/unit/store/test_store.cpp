@@ -63,6 +63,9 @@ private slots:
         QCOMPARE(file.readAll(),
             QByteArray("[Settings]\r\nLastName=\xE7\xA9\xBA\xE8\xB1\x86\xE5\x95\x86\xE5\xBA\x97\r\nFIX=TRUE\r\n"
                        "[Location]\r\nMLeft=1200\r\n"));
+        // Only ASCII blanks are trimmed: a full-width space belongs to a Japanese name.
+        QVERIFY(WriteIni(app, "Settings", "Name", QStringLiteral(" \u3000空豆\u3000 ")));
+        QCOMPARE(ReadIni(app, "Settings", "Name"), QStringLiteral("\u3000空豆\u3000"));
     }
 
     void projectSettingsConversion()
@@ -93,6 +96,10 @@ private slots:
         QVERIFY(WriteProjectValue(dir.path(), "new", "Settings", "VXX", "4545"));
         QCOMPARE(ReadProjectValue(dir.path(), "new", "Settings", "VXX"), QStringLiteral("4545"));
         QCOMPARE(ReadProjectSettings(dir.path(), "new").VXX, 4545);
+        // A name is a file name stem, never a path into another folder.
+        QVERIFY(!WriteProjectValue(dir.path(), "../escape", "Settings", "VXX", "1"));
+        QVERIFY(!QFile::exists(dir.filePath("escape.cpj")));
+        QVERIFY(!WriteProjectValue(dir.path(), "", "Settings", "VXX", "1"));
     }
 
     void listProjectNames_data()
