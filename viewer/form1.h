@@ -14,6 +14,7 @@
 
 #include "platform/units.h"
 #include "store/project_settings.h"
+#include "ui/frm_version.h"
 
 #include <QDate>
 #include <QPixmap>
