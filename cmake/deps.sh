@@ -7,6 +7,7 @@ kalmora_packages=(
   libbenchmark-dev
   fonts-ipafont fonts-liberation
   xvfb xauth openbox xdotool x11-utils imagemagick
+  desktop-file-utils appstream dpkg-dev file
 )
 
 kalmora_install_deps() {
