@@ -4,6 +4,7 @@
 #include "calendar/month_key.h"
 #include "platform/clock.h"
 #include "platform/dates.h"
+#include "platform/desktop_identity.h"
 #include "platform/dialogs.h"
 #include "platform/move_loop.h"
 #include "platform/window_stacking.h"
@@ -51,7 +52,7 @@ Form1::Form1(const QString &appDir, const platform::Clock &clock, platform::Dial
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(texts::ProgramName());
-    setWindowIcon(QIcon(QStringLiteral(":/kalmora/kalmorav.png")));
+    setWindowIcon(platform::ProgramIcon(platform::Program::Viewer));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette black = palette();

@@ -1,6 +1,6 @@
 // draw_default_project ASSETS_DIR: draws the picture of the default project "空豆商店" (a bean shop
 // under the sky, its blackboard left free for the calendar) into ASSETS_DIR/default_project/ as a
-// 24-bit BMP, and the viewer's icon into ASSETS_DIR/icons/.
+// 24-bit BMP.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -140,39 +140,6 @@ QImage DrawPicture()
     return image;
 }
 
-QImage DrawIcon(int size)
-{
-    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
-    QPainter p(&icon);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 64.0, size / 64.0);
-    // A calendar page on a heart-red binding, with a bean pod in the corner.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 50));
-    p.drawRoundedRect(QRectF(7, 9, 52, 52), 8, 8);
-    p.setBrush(QColor("#fffaf0"));
-    p.drawRoundedRect(QRectF(5, 6, 52, 52), 8, 8);
-    p.setBrush(QColor("#d9473a"));
-    QPainterPath top;
-    top.addRoundedRect(QRectF(5, 6, 52, 16), 8, 8);
-    top.addRect(QRectF(5, 14, 52, 8));
-    p.drawPath(top.simplified());
-    p.setBrush(QColor("#5a3a1e"));
-    for (double x : { 17.0, 45.0 })
-        p.drawRoundedRect(QRectF(x - 2, 2, 4, 10), 2, 2);
-    p.setBrush(QColor("#3d4f66"));
-    for (int row = 0; row < 3; ++row) {
-        for (int col = 0; col < 5; ++col) {
-            p.setBrush(col == 0 ? QColor("#d9473a") : col == 4 ? QColor("#2f62b8") : QColor("#3d4f66"));
-            p.drawRect(QRectF(11 + col * 9, 27 + row * 9, 6, 5));
-        }
-    }
-    DrawPod(p, QPointF(44, 50), -30, 26);
-    p.end();
-    return icon;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -184,10 +151,8 @@ int main(int argc, char *argv[])
     }
     const QDir assets(QString::fromLocal8Bit(argv[1]));
     assets.mkpath(QStringLiteral("default_project"));
-    assets.mkpath(QStringLiteral("icons"));
     const QString picture = assets.filePath(QStringLiteral("default_project/空豆商店.bmp"));
-    const QString icon = assets.filePath(QStringLiteral("icons/kalmorav.png"));
-    if (!DrawPicture().convertToFormat(QImage::Format_RGB888).save(picture, "BMP") || !DrawIcon(64).save(icon, "PNG")) {
+    if (!DrawPicture().convertToFormat(QImage::Format_RGB888).save(picture, "BMP")) {
         std::fprintf(stderr, "could not write into %s\n", argv[1]);
         return 1;
     }
