@@ -7,6 +7,8 @@
 #include "platform/desktop_identity.h"
 #include "platform/dialogs.h"
 #include "platform/move_loop.h"
+#include "platform/screen_placement.h"
+#include "platform/screens.h"
 #include "platform/window_stacking.h"
 #include "shapes/shape_region.h"
 #include "shapes/window_shaping.h"
@@ -140,8 +142,14 @@ void Form1::applyShape()
 
 void Form1::PlaceViewerWindow()
 {
+    // A window that lies on one of several screens stays there; otherwise the single-screen rule
+    // brings it onto the primary screen.
     const QSize windowTwips(platform::TwipsX(width(), m_tpp), platform::TwipsY(height(), m_tpp));
-    const QPoint place = ViewerWindowPlace(m_project.VXX, m_project.VYY, windowTwips, platform::ScreenSizeTwips(m_tpp));
+    const QPoint place = platform::KeepOnScreens(QPoint(m_project.VXX, m_project.VYY), windowTwips,
+        platform::PrimaryScreenTwips(m_tpp), platform::ScreenRectsTwips(m_tpp),
+        [](QPoint stored, QSize window, QSize screen) {
+            return ViewerWindowPlace(stored.x(), stored.y(), window, screen);
+        });
     move(platform::PixelsX(place.x(), m_tpp), platform::PixelsY(place.y(), m_tpp));
 }
 
