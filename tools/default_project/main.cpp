@@ -98,10 +98,9 @@ QImage DrawPicture()
     slate.setColorAt(1, QColor("#24392f"));
     p.setBrush(slate);
     p.drawRect(board);
-    // A little chalk dust in the corners.
+    // A little chalk dust in a corner.
     p.setBrush(QColor(255, 255, 255, 18));
     p.drawEllipse(QRectF(board.right() - 40, board.bottom() - 22, 36, 18));
-    p.drawEllipse(QRectF(board.left() + 4, board.top() + 4, 30, 14));
 
     // The awning: eight stripes with a scalloped edge.
     const double awningTop = 40, awningBottom = 64, left = 36, right = 220;

@@ -30,7 +30,7 @@ private slots:
         folder.addProject(QStringLiteral("空豆商店"), Project(1, 1200, 1500, 0, 0), Qt::darkGreen);
         folder.addProject(QStringLiteral("other"), Project(0, 0, 0, 0, 0), Qt::blue);
         auto viewer = StartViewer(folder);
-        const viewer::Form1 &form = *viewer->form;
+        viewer::Form1 &form = *viewer->form;
 
         QCOMPARE(form.CurrentProjectName(), QStringLiteral("空豆商店"));
         QCOMPARE(folder.ini(QStringLiteral("LastName")), QStringLiteral("空豆商店"));
