@@ -207,7 +207,7 @@ void Form1::switchProject(int index)
     // month is chosen.
     m_labels->MoveCalendar(0, m_project.CXX, m_project.CYY);
     PlaceViewerWindow();
-    show();
+    platform::ShowWithoutTaskbarEntry(this);
     update();
     store::WriteIni(m_appDir, kSettings, QStringLiteral("LastName"), m_currentProjectName);
 }

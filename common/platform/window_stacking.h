@@ -17,6 +17,12 @@ void SetWindowTopmost(QWidget *window);
 // Drops the always-in-front state and puts the window below all ordinary windows.
 void SendWindowToBottom(QWidget *window);
 
+// Shows the window and asks the window manager to leave it out of taskbars and pagers (on X11 the
+// skip-taskbar and skip-pager states; a tool window already stays out of the window switcher).
+// The window manager drops these states when a window is hidden, so this is how such a window is
+// shown every time.
+void ShowWithoutTaskbarEntry(QWidget *window);
+
 // Whether the window is kept in front of, or below, ordinary windows.
 bool IsWindowTopmost(const QWidget *window);
 bool IsWindowAtBottom(const QWidget *window);

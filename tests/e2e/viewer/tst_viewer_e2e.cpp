@@ -91,6 +91,25 @@ private slots:
         m_app.reset();
     }
 
+    void sitsOnTheDesktopWithoutFrameTaskbarEntryOrFocus()
+    {
+        const quint64 other = m_session.showBackdrop(QRect(500, 100, 200, 150), QStringLiteral("#3366cc"), "other");
+        QVERIFY(other);
+        QVERIFY(
+            m_session.xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(other) }));
+        startViewer();
+        QTRY_COMPARE_WITH_TIMEOUT(geometry(), QRect(100, 100, 256, 256), 5000);
+        const QStringList states = m_session.netWmState(m_window);
+        for (const char *state : { "_NET_WM_STATE_BELOW", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER" })
+            QVERIFY2(states.contains(QLatin1String(state)), qPrintable(states.join(QLatin1Char(' '))));
+        // No decoration: the window manager's frame is exactly the window.
+        QCOMPARE(m_session.windowGeometry(m_session.topLevelOf(m_window)), geometry());
+        // Appearing took the focus from nobody.
+        QString active;
+        QVERIFY(m_session.xdotool({ QStringLiteral("getactivewindow") }, &active));
+        QCOMPARE(active.trimmed().toULongLong(), other);
+    }
+
     void outsideTheOutlineShowsWhatLiesBehind()
     {
         setProjectValue(QStringLiteral("PKA"), 0); // the heart, the shape with the most cut away
