@@ -164,10 +164,10 @@ struct CalendarLabels::Private {
             if (box == nullptr)
                 continue;
             if (drawing.boxes) {
-                const TodayBoxGeometry &spec = (*drawing.boxes)[i];
-                box->setGeometry(platform::PixelsX(spec.rect.left, tpp), platform::PixelsY(spec.rect.top, tpp),
-                    platform::PixelsX(spec.rect.width, tpp), platform::PixelsY(spec.rect.height, tpp));
-                box->setBorderColour(platform::ToQColor(spec.borderColour));
+                const TodayBoxGeometry &wanted = (*drawing.boxes)[i];
+                box->setGeometry(platform::PixelsX(wanted.rect.left, tpp), platform::PixelsY(wanted.rect.top, tpp),
+                    platform::PixelsX(wanted.rect.width, tpp), platform::PixelsY(wanted.rect.height, tpp));
+                box->setBorderColour(platform::ToQColor(wanted.borderColour));
             }
             box->setVisible(drawing.visible);
         }

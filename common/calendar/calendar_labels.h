@@ -58,7 +58,8 @@ public:
     void setColours(const CalendarColours &colours);
     CalendarColours colours() const;
 
-    // Label arrays by element index, and the today boxes (viewer only; nullptr in the maker).
+    // Label arrays by element index (nullptr outside the array), and the today boxes (a TodayBox;
+    // viewer only, nullptr in the maker): 0 the shadow box, 1 the coloured box, which lies above it.
     QLabel *titleLabel(int index) const;
     QLabel *weekdayLabel(int index) const;
     QLabel *dayLabel(int index) const;

@@ -25,11 +25,12 @@ void TodayBox::setBorderColour(const QColor &colour)
 void TodayBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Antialiased for smooth corners; the outline runs through pixel centres so the straight
+    // edges stay one sharp pixel wide, inside the widget.
+    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(m_borderColour, 1));
     painter.setBrush(Qt::NoBrush);
-    // The outline lies inside the widget; a pen of one pixel covers right and bottom at -1.
-    const QRect outline = rect().adjusted(0, 0, -1, -1);
+    const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const qreal radius = std::min(outline.width(), outline.height()) / 4.0;
     painter.drawRoundedRect(outline, radius, radius);
 }
