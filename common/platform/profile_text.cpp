@@ -74,7 +74,10 @@ QStringEncoder ShiftJisEncoder()
 QString Decode(QByteArrayView bytes, TextEncoding encoding)
 {
     if (encoding == TextEncoding::Utf8) {
-        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        // Every line is decoded on its own: a U+FEFF at the start of a line is part of a name,
+        // not a byte order mark (that one is skipped once, at the start of the file).
+        QStringDecoder decoder(
+            QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
         return decoder.decode(bytes);
     }
     QStringDecoder decoder = ShiftJisDecoder();
