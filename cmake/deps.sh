@@ -8,6 +8,7 @@ kalmora_packages=(
   clang libclang-rt-14-dev
   fonts-ipafont fonts-liberation
   xvfb xauth openbox xdotool x11-utils imagemagick
+  desktop-file-utils appstream dpkg-dev file
 )
 
 kalmora_install_deps() {

@@ -2,7 +2,8 @@
 
 #include <QDate>
 
-namespace kalmora::calendar {
+namespace kalmora::calendar
+{
 
 // Whether `date` is a Japanese public holiday. Up to 2002 the fixed rule table the programs have
 // always used; from 2003 on the holiday law as in force today (moved holidays, the Olympic years,

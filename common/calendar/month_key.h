@@ -4,7 +4,8 @@
 #include <QDate>
 #include <QString>
 
-namespace kalmora::calendar {
+namespace kalmora::calendar
+{
 
 // "yyyy/mm" of `date`.
 QString MonthKeyOf(QDate date);

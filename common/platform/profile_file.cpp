@@ -2,6 +2,7 @@
 
 #include "profile_text.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -95,13 +96,31 @@ std::optional<QByteArray> ReadAll(const QString &path, bool &exists)
     return bytes;
 }
 
+QString TemporaryPrefix(const QString &fileName)
+{
+    return QLatin1Char('.') + fileName + QLatin1Char('.');
+}
+
+// A writer killed between creating its temporary file and renaming it leaves the temporary
+// behind. Under the folder lock no other writer is between those two steps, so every temporary
+// of this file is such a leftover.
+void RemoveStaleTemporaries(const QFileInfo &info)
+{
+    QDir folder = info.absoluteDir();
+    const QString prefix = TemporaryPrefix(info.fileName());
+    // Compared by hand rather than as a wildcard pattern: a file name may hold "[" or "*".
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (name.startsWith(prefix) && name.endsWith(QLatin1String(".tmp")))
+            folder.remove(name);
+    }
+}
+
 // Writes `bytes` to a new file in `folder` and renames it over `target`: readers see either
 // the old or the new file, never a part of one.
 bool ReplaceFile(const QByteArray &folder, const QByteArray &target, const QByteArray &fileName,
     const QByteArray &bytes, int folderFd)
 {
-    struct stat old {
-    };
+    struct stat old = {};
     const bool hadFile = ::stat(target.constData(), &old) == 0;
 
     QByteArray temp;
@@ -152,7 +171,10 @@ bool WriteProfileString(const QString &path, const QString &section, const QStri
     if (trimmedKey.contains(u'=') || trimmedKey.startsWith(u'[') || trimmedKey.startsWith(u';'))
         return false;
 
-    const QFileInfo info(path);
+    QFileInfo info(path);
+    // A link is followed, so that the file it names is replaced rather than the link itself.
+    if (info.isSymLink() && info.exists())
+        info = QFileInfo(info.canonicalFilePath());
     const QByteArray folder = QFile::encodeName(info.absolutePath());
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
     const QByteArray fileName = QFile::encodeName(info.fileName());
@@ -161,8 +183,10 @@ bool WriteProfileString(const QString &path, const QString &section, const QStri
     if (!lock.locked())
         return false;
 
+    RemoveStaleTemporaries(info);
+
     bool exists = false;
-    std::optional<QByteArray> content = ReadAll(path, exists);
+    std::optional<QByteArray> content = ReadAll(info.absoluteFilePath(), exists);
     if (!content)
         return false;
     switch (SetProfileValue(*content, section, key, value)) {

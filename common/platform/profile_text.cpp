@@ -210,7 +210,7 @@ QByteArray LineBreakOf(const QByteArray &content)
 TextEncoding DetectEncoding(const QByteArray &bytes)
 {
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    (void)decoder.decode(bytes);
+    const QString text = decoder.decode(bytes); // the decoding runs on conversion to QString
     return decoder.hasError() ? TextEncoding::ShiftJis : TextEncoding::Utf8;
 }
 

@@ -6,7 +6,8 @@
 #include <array>
 #include <cstdint>
 
-namespace kalmora::shapes {
+namespace kalmora::shapes
+{
 
 struct RegionRect {
     std::int32_t left = 0;

@@ -9,11 +9,13 @@
 
 class QWidget;
 
-namespace kalmora::platform {
+namespace kalmora::platform
+{
 class Dialogs;
 }
 
-namespace kalmora::shapes {
+namespace kalmora::shapes
+{
 
 struct ShapeRegion;
 
@@ -29,5 +31,13 @@ std::optional<QRegion> RegionFromShape(const ShapeRegion &record);
 // "It failed in reading of region data." (bad record, index outside 0..9) or "It failed in plastic
 // surgery of a window." with one OK button and ends the program at once.
 void ApplyShapeRegion(int index, QWidget *window, platform::Dialogs &dialogs);
+
+// The same for a record of one's own: cuts the window to it, or shows the matching failure
+// message and ends the program. ApplyShapeRegion hands it the table's record of the index.
+void ApplyShapeRecord(const ShapeRegion &record, QWidget *window, platform::Dialogs &dialogs);
+
+// The two failure messages, exactly as shown.
+inline constexpr char kRegionDataFailure[] = "It failed in reading of region data.";
+inline constexpr char kWindowRegionFailure[] = "It failed in plastic surgery of a window.";
 
 } // namespace kalmora::shapes

@@ -35,7 +35,7 @@ QString PictureFilePath(const QString &appDir, const QString &name)
 
 QString ReadIni(const QString &appDir, const QString &section, const QString &key)
 {
-    return platform::ReadProfileString(IniPath(appDir), section, key).trimmed();
+    return platform::ReadProfileString(IniPath(appDir), section, key);
 }
 
 bool WriteIni(const QString &appDir, const QString &section, const QString &key, const QString &value)
@@ -45,7 +45,7 @@ bool WriteIni(const QString &appDir, const QString &section, const QString &key,
 
 QString ReadProjectValue(const QString &appDir, const QString &name, const QString &section, const QString &key)
 {
-    return platform::ReadProfileString(ProjectFilePath(appDir, name), section, key).trimmed();
+    return platform::ReadProfileString(ProjectFilePath(appDir, name), section, key);
 }
 
 bool WriteProjectValue(

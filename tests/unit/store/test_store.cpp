@@ -25,22 +25,16 @@ private:
 private slots:
     void paths_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("appDir");
         QTest::addColumn<QString>("ini");
         QTest::addColumn<QString>("project");
         QTest::addColumn<QString>("picture");
-        QTest::newRow("plain") << "/opt/k"
-                               << "/opt/k/KALMORA.ini"
-                               << "/opt/k/cprj/a.cpj"
-                               << "/opt/k/pict/a.bmp";
-        QTest::newRow("trailing separator") << "/opt/k/"
-                                            << "/opt/k/KALMORA.ini"
-                                            << "/opt/k/cprj/a.cpj"
-                                            << "/opt/k/pict/a.bmp";
-        QTest::newRow("root folder") << "/"
-                                     << "/KALMORA.ini"
-                                     << "/cprj/a.cpj"
-                                     << "/pict/a.bmp";
+        QTest::newRow("plain") << "/opt/k" << "/opt/k/KALMORA.ini" << "/opt/k/cprj/a.cpj" << "/opt/k/pict/a.bmp";
+        QTest::newRow("trailing separator")
+            << "/opt/k/" << "/opt/k/KALMORA.ini" << "/opt/k/cprj/a.cpj" << "/opt/k/pict/a.bmp";
+        QTest::newRow("root folder") << "/" << "/KALMORA.ini" << "/cprj/a.cpj" << "/pict/a.bmp";
+        // clang-format on
     }
     void paths()
     {
@@ -69,6 +63,9 @@ private slots:
         QCOMPARE(file.readAll(),
             QByteArray("[Settings]\r\nLastName=\xE7\xA9\xBA\xE8\xB1\x86\xE5\x95\x86\xE5\xBA\x97\r\nFIX=TRUE\r\n"
                        "[Location]\r\nMLeft=1200\r\n"));
+        // Only ASCII blanks are trimmed: a full-width space belongs to a Japanese name.
+        QVERIFY(WriteIni(app, "Settings", "Name", QStringLiteral(" \u3000空豆\u3000 ")));
+        QCOMPARE(ReadIni(app, "Settings", "Name"), QStringLiteral("\u3000空豆\u3000"));
     }
 
     void projectSettingsConversion()
@@ -99,19 +96,25 @@ private slots:
         QVERIFY(WriteProjectValue(dir.path(), "new", "Settings", "VXX", "4545"));
         QCOMPARE(ReadProjectValue(dir.path(), "new", "Settings", "VXX"), QStringLiteral("4545"));
         QCOMPARE(ReadProjectSettings(dir.path(), "new").VXX, 4545);
+        // A name is a file name stem, never a path into another folder.
+        QVERIFY(!WriteProjectValue(dir.path(), "../escape", "Settings", "VXX", "1"));
+        QVERIFY(!QFile::exists(dir.filePath("escape.cpj")));
+        QVERIFY(!WriteProjectValue(dir.path(), "", "Settings", "VXX", "1"));
     }
 
     void listProjectNames_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QStringList>("names");
         QTest::newRow("sorted") << QStringList { "c.cpj", "a.cpj", "b.cpj" } << QStringList { "a", "b", "c" };
         QTest::newRow("not filtered") << QStringList { "memo.txt", "x.cpj" } << QStringList { "memo", "x" };
         QTest::newRow("short names whole")
             << QStringList { "ab", "abc", "abcd", "abcde.cpj" } << QStringList { "ab", "abc", "", "abcde" };
-        QTest::newRow("code point order") << QStringList { "b.cpj", "B.cpj", "空豆商店.cpj", "a.cpj" }
-                                          << QStringList { "B", "a", "b", QStringLiteral("空豆商店") };
+        QTest::newRow("code point order")
+            << QStringList { "b.cpj", "B.cpj", "空豆商店.cpj", "a.cpj" } << QStringList { "B", "a", "b", QStringLiteral("空豆商店") };
         QTest::newRow("empty") << QStringList {} << QStringList {};
+        // clang-format on
     }
     void listProjectNames()
     {

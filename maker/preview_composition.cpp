@@ -1,0 +1,38 @@
+#include "preview_composition.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace kalmora::maker
+{
+
+QImage ComposePreview(const QImage &canvas, const QRectF &source, QSize destination, const QColor &background)
+{
+    if (destination.isEmpty())
+        return {};
+    const int left = static_cast<int>(std::lround(source.left()));
+    const int top = static_cast<int>(std::lround(source.top()));
+    const int width = std::max(1, static_cast<int>(std::lround(source.right())) - left);
+    const int height = std::max(1, static_cast<int>(std::lround(source.bottom())) - top);
+    const QRect sourcePixels(left, top, width, height);
+
+    QImage part;
+    if (canvas.rect().contains(sourcePixels)) {
+        part = canvas.copy(sourcePixels);
+    } else {
+        part = QImage(sourcePixels.size(), QImage::Format_RGB32);
+        part.fill(background);
+        const QRect inside = sourcePixels.intersected(canvas.rect());
+        if (!inside.isEmpty()) {
+            QPainter painter(&part);
+            painter.drawImage(inside.topLeft() - sourcePixels.topLeft(), canvas, inside);
+        }
+    }
+    if (part.size() != destination)
+        part = part.scaled(destination, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (part.format() != QImage::Format_RGB32)
+        part = part.convertToFormat(QImage::Format_RGB32);
+    return part;
+}
+
+} // namespace kalmora::maker
