@@ -3,7 +3,7 @@
 # Sourced by run.sh and test.sh.
 kalmora_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
   libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-ipafont fonts-liberation
