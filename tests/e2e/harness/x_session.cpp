@@ -189,6 +189,11 @@ quint64 XSession::showBackdrop(const QRect &rect, const QString &colour, const Q
     if (!process)
         return 0;
     const std::optional<quint64> window = waitForViewableWindow(process->processId());
+    if (!window) {
+        qWarning("backdrop %s: no viewable window; process %s, exit code %d, windows found %d", qPrintable(title),
+            process->state() == QProcess::Running ? "running" : "ended", process->exitCode(),
+            int(searchWindows(process->processId()).size()));
+    }
     return window.value_or(0);
 }
 
