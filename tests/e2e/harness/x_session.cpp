@@ -303,7 +303,7 @@ bool XSession::drag(QPoint from, QPoint to, int button) const
     bool ok = mouseMove(from);
     QThread::msleep(150);
     ok = ok && mouseDown(button);
-    QThread::msleep(250);
+    QThread::msleep(400);
     constexpr int kSteps = 6;
     for (int i = 1; ok && i <= kSteps; ++i) {
         ok = mouseMove(from + (to - from) * i / kSteps);
