@@ -5,6 +5,7 @@ kalmora_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
   libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-ipafont fonts-liberation
   xvfb xauth openbox xdotool x11-utils imagemagick
   desktop-file-utils appstream dpkg-dev file
