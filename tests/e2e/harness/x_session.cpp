@@ -263,6 +263,19 @@ std::optional<quint64> XSession::waitForViewableWindow(
             return false;
         },
         timeoutMs);
+    if (!found) {
+        // Say what there was instead, for the test's log.
+        QStringList seen;
+        for (quint64 window : searchWindows(pid, name)) {
+            QString info;
+            runTool(QStringLiteral("xwininfo"), { QStringLiteral("-id"), WindowIdText(window) }, &info);
+            seen << QStringLiteral("%1 %2 override-redirect %3")
+                        .arg(WindowIdText(window), XwininfoField(info, QStringLiteral("Map State")),
+                            XwininfoField(info, QStringLiteral("Override Redirect State")));
+        }
+        qWarning("no viewable window of process %lld within %d ms; its windows: %s", pid, timeoutMs,
+            seen.isEmpty() ? "none" : qPrintable(seen.join(QLatin1String("; "))));
+    }
     return found;
 }
 
