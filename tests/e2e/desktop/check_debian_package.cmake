@@ -36,7 +36,7 @@ endforeach()
 
 execute_process(COMMAND dpkg-deb --contents "${debs}" RESULT_VARIABLE result OUTPUT_VARIABLE contents)
 foreach(expected
-    "./usr/lib/kalmora/KALMORAV" "./usr/lib/kalmora/KALMORAM" "./usr/lib/kalmora/cprj/空豆商店.cpj"
+    "./usr/lib/kalmora/KALMORAV" "./usr/lib/kalmora/KALMORAM" "./usr/lib/kalmora/kalmora-installed" "./usr/lib/kalmora/cprj/空豆商店.cpj"
     "./usr/lib/kalmora/pict/空豆商店.bmp" "./usr/bin/kalmorav" "./usr/bin/kalmoram"
     "./usr/share/applications/io.github.kalmora.Viewer.desktop"
     "./usr/share/applications/io.github.kalmora.Maker.desktop"

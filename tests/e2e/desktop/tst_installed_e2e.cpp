@@ -125,9 +125,9 @@ private slots:
             qPrintable(output));
         m_appDir = QDir(m_prefix).filePath(QStringLiteral("lib/kalmora"));
         for (const QString &file : { QStringLiteral("lib/kalmora/KALMORAV"), QStringLiteral("lib/kalmora/KALMORAM"),
-                 QStringLiteral("lib/kalmora/cprj/空豆商店.cpj"), QStringLiteral("lib/kalmora/pict/空豆商店.bmp"),
-                 QStringLiteral("bin/kalmorav"), QStringLiteral("bin/kalmoram"),
-                 QStringLiteral("share/applications/io.github.kalmora.Viewer.desktop"),
+                 QStringLiteral("lib/kalmora/kalmora-installed"), QStringLiteral("lib/kalmora/cprj/空豆商店.cpj"),
+                 QStringLiteral("lib/kalmora/pict/空豆商店.bmp"), QStringLiteral("bin/kalmorav"),
+                 QStringLiteral("bin/kalmoram"), QStringLiteral("share/applications/io.github.kalmora.Viewer.desktop"),
                  QStringLiteral("share/applications/io.github.kalmora.Maker.desktop"),
                  QStringLiteral("share/icons/hicolor/scalable/apps/io.github.kalmora.Viewer.svg"),
                  QStringLiteral("share/icons/hicolor/48x48/apps/io.github.kalmora.Maker.png"),
