@@ -205,10 +205,23 @@ private slots:
         QVERIFY(m_session.key(QStringLiteral("Escape")));
     }
 
-    void exitFromTheMenuEndsTheProgram()
+    void exitAndCloseRequestEndTheProgram_data()
     {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("終了 from the menu") << true;
+        QTest::newRow("the window manager's close (Alt+F4)") << false;
+    }
+    void exitAndCloseRequestEndTheProgram()
+    {
+        QFETCH(bool, fromMenu);
         startViewer();
-        chooseFromMenu(QPoint(228, 228), 6); // お気に入り, 表示月, 位置固定, 常に手前に表示, バージョン情報, 終了
+        if (fromMenu) {
+            chooseFromMenu(QPoint(228, 228), 6); // お気に入り, 表示月, 位置固定, 常に手前に表示, バージョン情報, 終了
+        } else {
+            QVERIFY(m_session.mouseMove(QPoint(228, 228)));
+            QVERIFY(m_session.click(1)); // gives it the focus
+            QVERIFY(m_session.key(QStringLiteral("alt+F4")));
+        }
         QVERIFY2(m_viewer->waitForFinished(10000), "the viewer did not end");
         QCOMPARE(m_viewer->exitStatus(), QProcess::NormalExit);
         QCOMPARE(m_viewer->exitCode(), 0);
