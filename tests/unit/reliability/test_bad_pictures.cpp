@@ -73,7 +73,8 @@ private slots:
         QFETCH(QString, path);
         QString error;
         const QImage image = ReadImageFile(path, &error);
-        QVERIFY2(image.isNull(), qPrintable(QStringLiteral("loaded as %1 × %2").arg(image.width()).arg(image.height())));
+        QVERIFY2(
+            image.isNull(), qPrintable(QStringLiteral("loaded as %1 × %2").arg(image.width()).arg(image.height())));
         QVERIFY(!error.trimmed().isEmpty());
         qInfo("%s", qPrintable(error));
     }
