@@ -3,8 +3,9 @@
 # Sourced by run.sh and test.sh.
 kalmora_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
   libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-ipafont fonts-liberation
   xvfb xauth openbox xdotool x11-utils imagemagick
   desktop-file-utils appstream dpkg-dev file

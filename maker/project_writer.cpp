@@ -63,6 +63,9 @@ bool WriteCalendarProject(const QString &appDir, const QString &name, const stor
             pictureFile.cancelWriting();
             return Fail(failure, What::ProjectFile, projectPath, temporary.errorString());
         }
+        // Temporary files are private; a project file is as readable as any other file the user makes.
+        temporary.setPermissions(
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
         temporaryProject = temporary.fileName();
     }
     for (int i = 0; i < int(store::kProjectKeys.size()); ++i) {

@@ -95,6 +95,12 @@ bool IsWritableFolder(const QString &folder)
     return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }
 
+bool UsesProgramFolder(const QString &programFolder)
+{
+    return IsWritableFolder(programFolder)
+        && !QFileInfo::exists(JoinPath(programFolder, QString::fromLatin1(kInstalledMarker)));
+}
+
 bool SeedUserFolder(const QString &programFolder, const QString &userFolder, QString *error)
 {
     for (const QString &sub : kSeededFolders) {
@@ -117,9 +123,9 @@ bool SeedUserFolder(const QString &programFolder, const QString &userFolder, QSt
 }
 
 QString ChooseApplicationFolder(
-    const QString &programFolder, bool programFolderWritable, const DataFolderEnvironment &env, QString *error)
+    const QString &programFolder, bool useProgramFolder, const DataFolderEnvironment &env, QString *error)
 {
-    if (programFolderWritable)
+    if (useProgramFolder)
         return programFolder;
     const QString userFolder = PerUserFolder(env);
     if (userFolder.isEmpty()) {
@@ -136,7 +142,7 @@ QString ApplicationFolder()
     const QString programFolder = ProgramFolder();
     QString error;
     const QString folder = ChooseApplicationFolder(
-        programFolder, IsWritableFolder(programFolder), DataFolderEnvironment::fromProcess(), &error);
+        programFolder, UsesProgramFolder(programFolder), DataFolderEnvironment::fromProcess(), &error);
     if (!error.isEmpty())
         std::fprintf(stderr, "kalmora: %s; using %s\n", qPrintable(error), qPrintable(folder));
     return folder;

@@ -79,12 +79,17 @@ bool WriteAll(int fd, const QByteArray &bytes)
 // Reads the whole file; nothing (and `exists` false) when it does not exist.
 std::optional<QByteArray> ReadAll(const QString &path, bool &exists)
 {
+    // Opened before anything is asked about it: while another process replaces the file, a
+    // status query can meet the old file with no name left and report it missing, and the read
+    // would then see every value empty.
     QFile file(path);
-    exists = file.exists();
-    if (!exists)
-        return QByteArray();
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        exists = QFileInfo::exists(path);
+        if (!exists)
+            return QByteArray();
         return std::nullopt;
+    }
+    exists = true;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;

@@ -74,7 +74,10 @@ QStringEncoder ShiftJisEncoder()
 QString Decode(QByteArrayView bytes, TextEncoding encoding)
 {
     if (encoding == TextEncoding::Utf8) {
-        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        // Every line is decoded on its own: a U+FEFF at the start of a line is part of a name,
+        // not a byte order mark (that one is skipped once, at the start of the file).
+        QStringDecoder decoder(
+            QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
         return decoder.decode(bytes);
     }
     QStringDecoder decoder = ShiftJisDecoder();
@@ -223,9 +226,12 @@ QString FindProfileValue(const QByteArray &content, const QString &section, cons
     return Trim(Truncate(Unquote(lines[size_t(entry)].value)));
 }
 
-ProfileEdit SetProfileValue(QByteArray &content, const QString &section, const QString &key, const QString &value)
+namespace
 {
-    const TextEncoding encoding = DetectEncoding(content);
+
+ProfileEdit EditInEncoding(
+    QByteArray &content, TextEncoding encoding, const QString &section, const QString &key, const QString &value)
+{
     const QString sectionName = Trim(section);
     const QString keyName = Trim(key);
     const QString newValue = Trim(value);
@@ -275,6 +281,43 @@ ProfileEdit SetProfileValue(QByteArray &content, const QString &section, const Q
     if (!content.isEmpty() && !IsBreak(content.back()))
         content += lineBreak;
     content += '[' + *sectionBytes + ']' + lineBreak + *keyBytes + '=' + *valueBytes + lineBreak;
+    return ProfileEdit::Changed;
+}
+
+// `content` in UTF-8, decoded line by line from Shift_JIS; line breaks and a leading byte order
+// mark kept as they are.
+QByteArray ShiftJisToUtf8(const QByteArray &content)
+{
+    QByteArray out;
+    out.reserve(content.size() + content.size() / 2);
+    qsizetype pos = content.startsWith(kBom) ? 3 : 0;
+    out += content.left(pos);
+    while (pos < content.size()) {
+        qsizetype end = pos;
+        while (end < content.size() && !IsBreak(content[end]))
+            ++end;
+        out += Decode(QByteArrayView(content).sliced(pos, end - pos), TextEncoding::ShiftJis).toUtf8();
+        while (end < content.size() && IsBreak(content[end]))
+            out += content[end++];
+        pos = end;
+    }
+    return out;
+}
+
+} // namespace
+
+ProfileEdit SetProfileValue(QByteArray &content, const QString &section, const QString &key, const QString &value)
+{
+    const TextEncoding encoding = DetectEncoding(content);
+    QByteArray edited = content;
+    const ProfileEdit edit = EditInEncoding(edited, encoding, section, key, value);
+    if (edit != ProfileEdit::Changed)
+        return edit;
+    // Replacing the last bytes that are not UTF-8 would make the rest of a Shift_JIS file read as
+    // UTF-8 from then on, and every other non-ASCII value with it. Such a file becomes UTF-8 whole.
+    if (encoding == TextEncoding::ShiftJis && DetectEncoding(edited) == TextEncoding::Utf8)
+        edited = ShiftJisToUtf8(edited);
+    content = edited;
     return ProfileEdit::Changed;
 }
 

@@ -30,7 +30,9 @@ enum class ProfileEdit {
 
 // Sets `key` in `section` to `value` in `content`: the first matching key's value is replaced in
 // place, or the entry is added after the last line of the first matching section, or the section
-// and the entry are added at the end. Every other byte stays as it was. Names and value must be
+// and the entry are added at the end. Every other byte stays as it was, except in a Shift_JIS file
+// whose last bytes that are not UTF-8 the edit replaces: that file is converted to UTF-8 whole, so
+// that its other values still read the same. Names and value must be
 // free of line breaks (the caller checks).
 ProfileEdit SetProfileValue(QByteArray &content, const QString &section, const QString &key, const QString &value);
 

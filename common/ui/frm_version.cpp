@@ -37,7 +37,10 @@ constexpr RuleLine kRule[] = {
 
 frm_Version::frm_Version(
     const QString &programName, const QIcon &icon, QWidget *parent, const platform::TwipsPerPixel &tpp)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    // Title and close button only: no minimize or maximize button.
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_tpp(tpp)
 {
     setObjectName(QStringLiteral("frm_Version"));

@@ -139,11 +139,16 @@ void XSession::stopProcess(QProcess *process)
     }
 }
 
-void XSession::stop()
+void XSession::endPrograms()
 {
     for (auto &program : m_programs)
         stopProcess(program.get());
     m_programs.clear();
+}
+
+void XSession::stop()
+{
+    endPrograms();
     stopProcess(m_windowManager.get());
     m_windowManager.reset();
     stopProcess(m_xvfb.get());
@@ -232,8 +237,10 @@ std::vector<quint64> XSession::searchWindows(qint64 pid, const QString &name) co
     return windows;
 }
 
-std::optional<quint64> XSession::waitForViewableWindow(qint64 pid, const QString &name, int timeoutMs) const
+std::optional<quint64> XSession::waitForViewableWindow(
+    qint64 pid, const QString &name, int timeoutMs, WindowKind kind) const
 {
+    const QLatin1String overrideRedirect(kind == WindowKind::Popup ? "yes" : "no");
     std::optional<quint64> found;
     WaitUntil(
         [&] {
@@ -243,7 +250,7 @@ std::optional<quint64> XSession::waitForViewableWindow(qint64 pid, const QString
                     continue;
                 // Popup menus are override-redirect windows; the program's own windows are managed.
                 if (XwininfoField(info, QStringLiteral("Map State")) == QLatin1String("IsViewable")
-                    && XwininfoField(info, QStringLiteral("Override Redirect State")) == QLatin1String("no")) {
+                    && XwininfoField(info, QStringLiteral("Override Redirect State")) == overrideRedirect) {
                     found = window;
                     return true;
                 }

@@ -36,6 +36,8 @@ public:
     // the window manager has taken the screen. False with a reason in `error` otherwise.
     bool start(QString *error, QSize screenSize = QSize(1024, 768));
     void stop();
+    // Ends the programs started with launch() (the X server and the window manager go on).
+    void endPrograms();
 
     QString display() const { return m_display; }
     QSize screenSize() const { return m_screenSize; }
@@ -61,8 +63,11 @@ public:
     // xdotool.
     bool xdotool(const QStringList &arguments, QString *output = nullptr) const;
     std::vector<quint64> searchWindows(qint64 pid, const QString &name = {}) const;
-    // The first window of `pid` (named `name` when given) that is viewable, within `timeoutMs`.
-    std::optional<quint64> waitForViewableWindow(qint64 pid, const QString &name = {}, int timeoutMs = 15000) const;
+    // The first window of `pid` (named `name` when given) that is viewable, within `timeoutMs`:
+    // a window the window manager manages, or a popup (override-redirect: menus, tooltips).
+    enum class WindowKind { Managed, Popup };
+    std::optional<quint64> waitForViewableWindow(
+        qint64 pid, const QString &name = {}, int timeoutMs = 15000, WindowKind kind = WindowKind::Managed) const;
     bool mouseMove(QPoint screenPos) const;
     bool mouseDown(int button) const;
     bool mouseUp(int button) const;

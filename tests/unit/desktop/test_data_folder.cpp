@@ -163,6 +163,15 @@ private slots:
         QVERIFY(!error.isEmpty());
     }
 
+    void installedCopyKeepsNothingBesideThePrograms()
+    {
+        QTemporaryDir portable;
+        QVERIFY(UsesProgramFolder(portable.path()));
+        QVERIFY(WriteFile(portable.filePath(QString::fromLatin1(kInstalledMarker)), "installed"));
+        QVERIFY(!UsesProgramFolder(portable.path()));
+        QVERIFY(!UsesProgramFolder(m_root.filePath("missing")));
+    }
+
     void writableFolderCheck()
     {
         QVERIFY(IsWritableFolder(m_root.path()));

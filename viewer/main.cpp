@@ -1,0 +1,22 @@
+#include "platform/clock.h"
+#include "platform/data_folder.h"
+#include "platform/desktop_identity.h"
+#include "platform/dialogs.h"
+#include "platform/fonts.h"
+#include "platform/session_platform.h"
+#include "viewer/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    kalmora::platform::PreferX11OnWayland();
+    QApplication app(argc, argv);
+    kalmora::platform::InstallFontSubstitutions();
+    kalmora::platform::SetUpDesktopIdentity(kalmora::platform::Program::Viewer);
+    kalmora::platform::SystemClock clock;
+    kalmora::platform::QtDialogs dialogs;
+    kalmora::viewer::Form1 form(kalmora::platform::ApplicationFolder(), clock, dialogs);
+    form.Load();
+    return app.exec();
+}
