@@ -1,6 +1,7 @@
 #include "image_loading.h"
 
-#include <QImageReader>
+#include "platform/image_files.h"
+
 #include <QPainter>
 
 namespace kalmora::maker
@@ -8,16 +9,9 @@ namespace kalmora::maker
 
 QImage ReadInputImage(const QString &path, QString *error)
 {
-    // Photos of today are far above the reader's default allocation limit; what fits in memory loads.
-    QImageReader::setAllocationLimit(2048);
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        if (error)
-            *error = reader.errorString();
+    QImage image = platform::ReadImageFile(path, error);
+    if (image.isNull())
         return {};
-    }
     // The canvas and everything composed from it are opaque; a transparent icon or PNG shows on white.
     if (image.hasAlphaChannel()) {
         QImage flat(image.size(), QImage::Format_RGB32);

@@ -1,6 +1,7 @@
 #include "viewer/day_change_notifier.h"
 
 #include <QSocketNotifier>
+#include <QTimeZone>
 
 #include <cerrno>
 #include <cstdint>
@@ -27,11 +28,17 @@ DayChangeNotifier::~DayChangeNotifier()
         ::close(m_fd);
 }
 
+QDateTime NextMidnight(const QDateTime &now)
+{
+    // The start of the next day in the zone of `now`: 00:00, or the first moment after a gap when
+    // the clocks jump forward at midnight.
+    return now.date().addDays(1).startOfDay(now.timeZone());
+}
+
 void DayChangeNotifier::arm()
 {
     // The next local midnight, from the system's own wall clock (the timer runs on it).
-    const QDateTime now = QDateTime::currentDateTime();
-    m_deadline = now.date().addDays(1).startOfDay();
+    m_deadline = NextMidnight(QDateTime::currentDateTime());
     itimerspec spec {};
     spec.it_value.tv_sec = time_t(m_deadline.toSecsSinceEpoch());
     ::timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);

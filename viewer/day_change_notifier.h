@@ -16,6 +16,9 @@ class QSocketNotifier;
 namespace kalmora::viewer
 {
 
+// The first moment of the day after the date of `now`, in the time zone of `now`.
+QDateTime NextMidnight(const QDateTime &now);
+
 class DayChangeNotifier : public QObject
 {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include "platform/dates.h"
 #include "platform/desktop_identity.h"
 #include "platform/dialogs.h"
+#include "platform/image_files.h"
 #include "platform/move_loop.h"
 #include "platform/screen_placement.h"
 #include "platform/screens.h"
@@ -24,7 +25,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QIcon>
-#include <QImageReader>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -120,8 +120,7 @@ void Form1::Load()
 bool Form1::loadPicture(const QString &name, QPixmap *picture)
 {
     const QString path = store::PictureFilePath(m_appDir, name);
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    const QImage image = platform::ReadImageFile(path, nullptr);
     if (image.isNull()) {
         m_dialogs.message(isVisible() ? this : nullptr, texts::PictureUnreadable(QDir::toNativeSeparators(path)),
             texts::ProgramName());

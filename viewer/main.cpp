@@ -3,6 +3,7 @@
 #include "platform/desktop_identity.h"
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
+#include "platform/image_files.h"
 #include "platform/session_platform.h"
 #include "viewer/form1.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
 {
     kalmora::platform::PreferX11OnWayland();
     QApplication app(argc, argv);
+    kalmora::platform::ConfigureImageReading();
     kalmora::platform::InstallFontSubstitutions();
     kalmora::platform::SetUpDesktopIdentity(kalmora::platform::Program::Viewer);
     kalmora::platform::SystemClock clock;

@@ -189,6 +189,11 @@ quint64 XSession::showBackdrop(const QRect &rect, const QString &colour, const Q
     if (!process)
         return 0;
     const std::optional<quint64> window = waitForViewableWindow(process->processId());
+    if (!window) {
+        qWarning("backdrop %s: no viewable window; process %s, exit code %d, windows found %d", qPrintable(title),
+            process->state() == QProcess::Running ? "running" : "ended", process->exitCode(),
+            int(searchWindows(process->processId()).size()));
+    }
     return window.value_or(0);
 }
 
@@ -258,6 +263,19 @@ std::optional<quint64> XSession::waitForViewableWindow(
             return false;
         },
         timeoutMs);
+    if (!found) {
+        // Say what there was instead, for the test's log.
+        QStringList seen;
+        for (quint64 window : searchWindows(pid, name)) {
+            QString info;
+            runTool(QStringLiteral("xwininfo"), { QStringLiteral("-id"), WindowIdText(window) }, &info);
+            seen << QStringLiteral("%1 %2 override-redirect %3")
+                        .arg(WindowIdText(window), XwininfoField(info, QStringLiteral("Map State")),
+                            XwininfoField(info, QStringLiteral("Override Redirect State")));
+        }
+        qWarning("no viewable window of process %lld within %d ms; its windows: %s", pid, timeoutMs,
+            seen.isEmpty() ? "none" : qPrintable(seen.join(QLatin1String("; "))));
+    }
     return found;
 }
 
@@ -298,7 +316,7 @@ bool XSession::drag(QPoint from, QPoint to, int button) const
     bool ok = mouseMove(from);
     QThread::msleep(150);
     ok = ok && mouseDown(button);
-    QThread::msleep(250);
+    QThread::msleep(400);
     constexpr int kSteps = 6;
     for (int i = 1; ok && i <= kSteps; ++i) {
         ok = mouseMove(from + (to - from) * i / kSteps);

@@ -2,8 +2,9 @@
 //
 //   profile_writer <application folder> <writer> <first round> <end round>
 //
-// After each write that reports success it prints "<round> <key index>" on its own line, unbuffered,
-// so that a test that kills it knows which writes were done. Exits 1 at the first failed write.
+// It prints "ready" before its first write and "<round> <key index>" after each write that reports
+// success, each on its own line and unbuffered, so that a test that kills it knows which writes
+// were done. Exits 1 at the first failed write.
 
 #include "store/app_files.h"
 #include "writer_plan.h"
@@ -30,6 +31,9 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QList<KeyRef> keys = KeysOf(*writer);
+    // Loaded and about to write: a test that kills this process times its kill from here.
+    if (::write(STDOUT_FILENO, "ready\n", 6) != 6)
+        return 1;
     const bool project = *writer != Writer::IniMaker && *writer != Writer::IniViewer;
     for (int round = first; round < end; ++round) {
         for (int k = 0; k < keys.size(); ++k) {

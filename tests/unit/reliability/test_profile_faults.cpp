@@ -5,6 +5,7 @@
 #include "platform/profile_file.h"
 #include "store/app_files.h"
 #include "store/project_settings.h"
+#include "support/tmpfs_mount.h"
 #include "writer_plan.h"
 
 #include <QDir>
@@ -16,15 +17,14 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
-#include <sys/mount.h>
 #include <thread>
 #include <unistd.h>
 
 using namespace kalmora::reliability;
 using kalmora::platform::ReadProfileString;
 using kalmora::platform::WriteProfileString;
+using kalmora::testsupport::TmpfsMount;
 
 namespace
 {
@@ -45,44 +45,6 @@ QStringList HiddenFiles(const QString &folder)
     }
     return hidden;
 }
-
-// A tmpfs of `options` mounted on a new folder, unmounted again when this goes.
-class TmpfsMount
-{
-public:
-    TmpfsMount(const QString &folder, const QByteArray &options, unsigned long flags = 0)
-        : m_folder(QFile::encodeName(folder))
-    {
-        QDir().mkpath(folder);
-        if (::mount("tmpfs", m_folder.constData(), "tmpfs", flags, options.constData()) != 0)
-            m_error = QString::fromLocal8Bit(std::strerror(errno));
-        else
-            m_mounted = true;
-    }
-    ~TmpfsMount()
-    {
-        if (m_mounted)
-            ::umount2(m_folder.constData(), MNT_DETACH);
-    }
-    TmpfsMount(const TmpfsMount &) = delete;
-    TmpfsMount &operator=(const TmpfsMount &) = delete;
-
-    bool mounted() const { return m_mounted; }
-    QString error() const { return m_error; }
-
-    // Makes the mount read-only (or writable again).
-    bool setReadOnly(bool readOnly, const QByteArray &options)
-    {
-        return ::mount(
-                   "tmpfs", m_folder.constData(), "tmpfs", MS_REMOUNT | (readOnly ? MS_RDONLY : 0), options.constData())
-            == 0;
-    }
-
-private:
-    QByteArray m_folder;
-    QString m_error;
-    bool m_mounted = false;
-};
 
 } // namespace
 
@@ -120,15 +82,15 @@ private slots:
         int files = 0;
         int keysChecked = 0;
         int leftovers = 0;
-        int idleRuns = 0;
+        int halfDone = 0;
         while (next < kEnd) {
             QProcess writer;
             writer.start(QStringLiteral(KALMORA_PROFILE_WRITER),
                 { appDir, WriterName(Writer::ProjectCycle), QString::number(next), QString::number(kEnd) });
             QVERIFY2(writer.waitForStarted(), qPrintable(writer.errorString()));
-            // Up to about four writes' time after the start; longer when runs end before their
-            // first write, so that the writer always gets on.
-            std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(2000, 30000 + 10000 * idleRuns)));
+            // Timed from the writer's first write, anywhere in its next few writes.
+            QVERIFY(writer.waitForReadyRead(10000));
+            std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(0, 3000)));
             if (writer.state() == QProcess::Running && ::kill(pid_t(writer.processId()), SIGKILL) == 0)
                 ++kills;
             QVERIFY(writer.waitForFinished(10000));
@@ -142,7 +104,6 @@ private slots:
                     acknowledged[fields[1].toInt()] = done;
                 }
             }
-            idleRuns = done < next ? idleRuns + 1 : 0;
             const int inFlight = done + 1;
             next = inFlight;
 
@@ -164,13 +125,19 @@ private slots:
                 ++keysChecked;
             }
             // A temporary file left by a killed writer is hidden and never listed as a project.
-            leftovers = std::max(leftovers, int(HiddenFiles(kalmora::store::ProjectFolder(appDir)).size()));
+            const int hidden = int(HiddenFiles(kalmora::store::ProjectFolder(appDir)).size());
+            leftovers = std::max(leftovers, hidden);
+            // The next write clears what a killed writer left, so a temporary file now is this
+            // kill's: it caught a write half-done.
+            if (hidden > 0)
+                ++halfDone;
             QCOMPARE(kalmora::store::ListProjectNames(appDir), QStringList { kProjectName });
         }
         QVERIFY2(kills >= 20, qPrintable(QStringLiteral("only %1 kills").arg(kills)));
-        qInfo("killed writer: %d processes killed at random moments during %d writes; %d files checked, %d keys "
-              "checked; at most %d temporary files of killed writers beside it (random seed %u)",
-            kills, kEnd - 10, files, keysChecked, leftovers, seed);
+        qInfo("killed writer: %d processes killed at random moments during %d writes, %d of them in the middle of "
+              "a write; %d files checked, %d keys checked; at most %d temporary files of killed writers beside it "
+              "(random seed %u)",
+            kills, kEnd - 10, halfDone, files, keysChecked, leftovers, seed);
     }
 
     // A write into a full file system fails and leaves the file as it was; as space comes free
@@ -282,7 +249,7 @@ private slots:
             appDir, kProjectName, QStringLiteral("Settings"), QStringLiteral("VXX"), QStringLiteral("120")));
         QVERIFY(kalmora::store::WriteIni(
             appDir, QStringLiteral("Settings"), QStringLiteral("FIX"), QStringLiteral("TRUE")));
-        QVERIFY(mount.setReadOnly(true, options));
+        QVERIFY(mount.setReadOnly(true));
 
         QVERIFY(!kalmora::store::WriteProjectValue(
             appDir, kProjectName, QStringLiteral("Settings"), QStringLiteral("VXX"), QStringLiteral("240")));
@@ -296,7 +263,7 @@ private slots:
         QCOMPARE(
             kalmora::store::ReadIni(appDir, QStringLiteral("Settings"), QStringLiteral("FIX")), QStringLiteral("TRUE"));
         QCOMPARE(kalmora::store::ListProjectNames(appDir), QStringList { kProjectName });
-        QVERIFY(mount.setReadOnly(false, options));
+        QVERIFY(mount.setReadOnly(false));
     }
 };
 
