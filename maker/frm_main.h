@@ -118,6 +118,7 @@ private:
     qint64 m_canvasSourceKey = 0;
     bool m_unloading = false;
     bool m_placementPending = false; // placed again once the window frame is known
+    bool m_statusSized = false; // the status label has the size of the widest status text
 
     QWidget *m_client = nullptr;
     QScrollBar *m_vScroll1 = nullptr;

@@ -12,6 +12,7 @@
 #include "selection_status.h"
 #include "twips_geometry.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -68,8 +69,26 @@ void frmMain::ResizeSelection(float width, float height)
 void frmMain::ShowSelectionStatus()
 {
     m_sub->Command1()->setEnabled(true);
-    m_lXY->setText(SelectionStatusText(m_box, m_context.tpp));
-    m_lXY->adjustSize();
+    const QString status = SelectionStatusText(m_box, m_context.tpp);
+    if (!m_statusSized) {
+        // The status has its sixteen digits always in the same places: sized once for the widest
+        // digit, the label needs no measuring of its text on every mouse move.
+        const QFontMetrics metrics(m_lXY->font());
+        QChar widest = u'0';
+        for (char16_t digit = u'1'; digit <= u'9'; ++digit) {
+            if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widest))
+                widest = QChar(digit);
+        }
+        QString widestStatus = status;
+        for (QChar &c : widestStatus) {
+            if (c.isDigit())
+                c = widest;
+        }
+        m_lXY->setText(widestStatus);
+        m_lXY->adjustSize();
+        m_statusSized = true;
+    }
+    m_lXY->setText(status);
 }
 
 void frmMain::Picture1_MouseDown(Qt::MouseButton, float x, float y)

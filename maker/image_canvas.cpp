@@ -22,14 +22,15 @@ void ImageCanvas::setPicture(const QImage &picture)
 void ImageCanvas::paintEvent(QPaintEvent *event)
 {
     // A large photo is only ever painted where the viewport shows it.
+    // The background only where the picture does not cover: the selection box moving over the
+    // picture repaints its old and new place on every mouse move.
     QPainter painter(this);
     const QRect exposed = event->rect();
-    painter.fillRect(exposed, palette().color(QPalette::Base));
-    if (!m_picture.isNull()) {
-        const QRect part = exposed.intersected(m_picture.rect());
-        if (!part.isEmpty())
-            painter.drawImage(part.topLeft(), m_picture, part);
-    }
+    const QRect part = exposed.intersected(m_picture.rect());
+    for (const QRect &uncovered : QRegion(exposed).subtracted(part))
+        painter.fillRect(uncovered, palette().color(QPalette::Base));
+    if (!part.isEmpty())
+        painter.drawImage(part.topLeft(), m_picture, part);
 }
 
 } // namespace kalmora::maker

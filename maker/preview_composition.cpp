@@ -17,6 +17,16 @@ QImage ComposePreview(const QImage &canvas, const QRectF &source, QSize destinat
     const QRect sourcePixels(left, top, width, height);
 
     QImage part;
+    if (canvas.rect().contains(sourcePixels) && canvas.depth() == 32) {
+        // The rectangle where it lies in the canvas: the scaling reads it there, no copy of a
+        // selection of millions of pixels first. Only a one-to-one copy needs pixels of its own.
+        const QImage inPlace(
+            canvas.constScanLine(top) + qsizetype(left) * 4, width, height, canvas.bytesPerLine(), canvas.format());
+        if (inPlace.size() == destination)
+            return inPlace.convertToFormat(QImage::Format_RGB32).copy();
+        return inPlace.scaled(destination, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    }
     if (canvas.rect().contains(sourcePixels)) {
         part = canvas.copy(sourcePixels);
     } else {

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 
 namespace
@@ -40,6 +41,12 @@ struct Viewer {
     }
 };
 
+// The least of several repetitions is the figure bench/run.sh reports.
+void Figure(benchmark::internal::Benchmark *b)
+{
+    b->ComputeStatistics("min", [](const std::vector<double> &v) { return *std::min_element(v.begin(), v.end()); });
+}
+
 void FloorSetHundredLabels(benchmark::State &state)
 {
     Viewer viewer;
@@ -60,7 +67,7 @@ void FloorSetHundredLabels(benchmark::State &state)
         }
     }
 }
-BENCHMARK(FloorSetHundredLabels);
+BENCHMARK(FloorSetHundredLabels)->Apply(Figure);
 
 void ShowCalendarBothSets(benchmark::State &state)
 {
@@ -70,7 +77,7 @@ void ShowCalendarBothSets(benchmark::State &state)
     for (auto _ : state)
         viewer.labels.ShowCalendar(months[round++ & 1], 0, 1200, 1200, 7);
 }
-BENCHMARK(ShowCalendarBothSets);
+BENCHMARK(ShowCalendarBothSets)->Apply(Figure);
 
 void FloorMoveHundredLabels(benchmark::State &state)
 {
@@ -83,7 +90,7 @@ void FloorMoveHundredLabels(benchmark::State &state)
             labels[i]->move(10 + r + (i % 7) * 20, 10 + (i / 7) * 14);
     }
 }
-BENCHMARK(FloorMoveHundredLabels);
+BENCHMARK(FloorMoveHundredLabels)->Apply(Figure);
 
 void MoveCalendarBothSets(benchmark::State &state)
 {
@@ -92,7 +99,7 @@ void MoveCalendarBothSets(benchmark::State &state)
     for (auto _ : state)
         viewer.labels.MoveCalendar(0, 1200 + 15 * (round++ & 1), 1200);
 }
-BENCHMARK(MoveCalendarBothSets);
+BENCHMARK(MoveCalendarBothSets)->Apply(Figure);
 
 // A whole year of holiday tests, the work of drawing twelve months.
 void CheckHolidayYear(benchmark::State &state)
@@ -104,7 +111,7 @@ void CheckHolidayYear(benchmark::State &state)
         benchmark::DoNotOptimize(count);
     }
 }
-BENCHMARK(CheckHolidayYear);
+BENCHMARK(CheckHolidayYear)->Apply(Figure);
 
 } // namespace
 

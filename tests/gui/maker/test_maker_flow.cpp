@@ -46,6 +46,7 @@ private slots:
     void fixedSizeSelection();
     void movingTheBox();
     void boxLeftOfImageShowsDigitsWithoutSign();
+    void statusTextAlwaysFitsItsLabel();
     void nothingBeforeAnImage();
     void createWithDefaultName();
     void createTwiceResetsWindowPosition();
@@ -372,6 +373,22 @@ void MakerFlowTest::boxLeftOfImageShowsDigitsWithoutSign()
     MakerFixture::mouse(grab, QEvent::MouseButtonRelease, QPoint(5, 10));
     QCOMPARE(maker.window->selectionRect().left, -45.f);
     QVERIFY(maker.main<QLabel>("lXY")->text().startsWith(QStringLiteral("\u3000X:0003,")));
+}
+
+void MakerFlowTest::statusTextAlwaysFitsItsLabel()
+{
+    // The label is sized once; boxes whose numbers use narrow and wide digits must all show whole.
+    MakerFixture maker;
+    maker.start();
+    load(maker);
+    auto *canvas = maker.main<ImageCanvas>("Picture1");
+    auto *status = maker.main<QLabel>("lXY");
+    for (const auto &[from, to] : { std::pair { QPoint(1, 1), QPoint(12, 112) },
+             std::pair { QPoint(8, 8), QPoint(96, 96) }, std::pair { QPoint(40, 50), QPoint(388, 257) } }) {
+        MakerFixture::drag(canvas, from, to);
+        QVERIFY2(status->width() >= status->sizeHint().width(), qPrintable(status->text()));
+        QVERIFY(status->height() >= status->sizeHint().height());
+    }
 }
 
 void MakerFlowTest::nothingBeforeAnImage()

@@ -480,11 +480,14 @@ void MakerWindowsTest::filePopupOnViewport()
                 if (a->isVisible())
                     shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
             }
+            // Choosing "開く" there opens the image dialog.
+            menu->actions().first()->trigger();
             menu->close();
         }
     });
     MakerFixture::mouse(maker.main<QWidget>("Base"), QEvent::MouseButtonPress, QPoint(50, 50), Qt::RightButton);
     QCOMPARE(shown, QStringList({ "開く", "保存" }));
+    QCOMPARE(maker.dialogs.calls(testsupport::ScriptedDialogs::Kind::OpenFile).size(), 1);
     QVERIFY(maker.window->findChild<QAction *>("mEnd")->isVisible());
     QVERIFY(maker.window->findChild<QAction *>("sep01")->isVisible());
 

@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontInfo>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -102,6 +103,7 @@ private slots:
             QFile file(picture);
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
+        QStringList modelFilters;
         QtDialogs dialogs;
         QStringList filters;
         QString selectedFilter;
@@ -112,6 +114,8 @@ private slots:
             selectedFilter = dialog->selectedNameFilter();
             title = dialog->windowTitle();
             folder = dialog->directory().absolutePath();
+            if (auto *model = dialog->findChild<QFileSystemModel *>())
+                modelFilters = model->nameFilters();
             dialog->selectFile(picture);
             QMetaObject::invokeMethod(dialog, "accept");
         });
@@ -120,8 +124,10 @@ private slots:
                 QStringLiteral("すべて"), QStringLiteral("*.*") },
             dir.path());
         QCOMPARE(chosen, picture);
-        QCOMPARE(filters,
-            QStringList({ QStringLiteral("画像ﾌｧｲﾙ (*.bmp *.gif *.jpg *.ico)"), QStringLiteral("すべて (*.*)") }));
+        // The captions stay exactly as given, while the files are filtered by the given patterns.
+        QCOMPARE(
+            filters, QStringList({ QStringLiteral("画像ﾌｧｲﾙ (*.bmp;*.gif;*.jpg;*.ico)"), QStringLiteral("すべて") }));
+        QCOMPARE(modelFilters, QStringList({ "*.bmp", "*.gif", "*.jpg", "*.ico" }));
         QCOMPARE(selectedFilter, filters.first());
         QCOMPARE(title, QStringLiteral("画像を開く"));
         QCOMPARE(folder, QDir(dir.path()).absolutePath());

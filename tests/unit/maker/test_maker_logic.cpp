@@ -48,6 +48,7 @@ private slots:
     void previewStretchesSelection();
     void previewOutsideCanvasShowsBackground();
     void previewScalesSmoothly();
+    void previewKeepsItsPixelsWhenCanvasChanges();
 };
 
 void MakerLogicTest::selectionBetween_data()
@@ -335,6 +336,20 @@ void MakerLogicTest::previewScalesSmoothly()
     const QImage preview = ComposePreview(stripes, QRectF(0, 0, 64, 64), QSize(16, 16), Qt::white);
     const int grey = qRed(preview.pixel(8, 8));
     QVERIFY2(grey > 90 && grey < 165, qPrintable(QString::number(grey)));
+}
+
+void MakerLogicTest::previewKeepsItsPixelsWhenCanvasChanges()
+{
+    // The preview is read from the canvas in place; what it shows must not follow later drawing on
+    // the canvas, whether it was copied one to one or stretched.
+    QImage canvas = QuadrantCanvas();
+    const QImage same = ComposePreview(canvas, QRectF(0, 0, 20, 20), QSize(20, 20), Qt::white);
+    const QImage stretched = ComposePreview(canvas, QRectF(0, 0, 20, 20), QSize(7, 5), Qt::white);
+    canvas.fill(Qt::black);
+    QCOMPARE(same.pixel(5, 5), qRgb(255, 0, 0));
+    QCOMPARE(stretched.pixel(3, 2), qRgb(255, 0, 0));
+    QCOMPARE(same.format(), QImage::Format_RGB32);
+    QCOMPARE(stretched.format(), QImage::Format_RGB32);
 }
 
 QTEST_GUILESS_MAIN(MakerLogicTest)
