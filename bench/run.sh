@@ -3,14 +3,14 @@
 # ratio | goal | met. Needs a build (./test.sh makes one). Starts its own X server (Xvfb) with a
 # window manager (openbox) for the viewer's figures, so it runs the same with or without a desktop.
 #
-#   bench/run.sh                  everything (about ten minutes)
-#   KALMORA_BENCH_REPETITIONS=N   repetitions of each benchmark (default 5; the least is the figure)
+#   bench/run.sh                  everything (about five minutes)
+#   KALMORA_BENCH_REPETITIONS=N   repetitions of each benchmark (default 8; the least is the figure)
 #   KALMORA_BENCH_IDLE_SECONDS=N  length of the idle watch (default 60)
 #   KALMORA_BUILD_DIR=DIR         the build to measure (default build/)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${KALMORA_BUILD_DIR:-$root/build}"
-reps="${KALMORA_BENCH_REPETITIONS:-5}"
+reps="${KALMORA_BENCH_REPETITIONS:-8}"
 [ "$reps" -ge 2 ] || reps=2 # the least of the repetitions is only reported for two or more
 idle="${KALMORA_BENCH_IDLE_SECONDS:-60}"
 
