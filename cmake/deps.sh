@@ -43,3 +43,26 @@ kalmora_build() {
   fi
   cmake --build "$build_dir" --parallel "$(nproc)"
 }
+
+# A second build of everything with AddressSanitizer and UndefinedBehaviorSanitizer (g++), for
+# running the same tests; the fuzzers are left out (they carry both sanitizers already).
+kalmora_sanitizer_flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+
+kalmora_build_sanitized() {
+  local build_dir="$1"
+  if [ ! -f "$build_dir/build.ninja" ]; then
+    cmake -S "$KALMORA_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DKALMORA_FUZZ=OFF -DKALMORA_BUILD_BENCH=OFF \
+      "-DCMAKE_CXX_FLAGS=$kalmora_sanitizer_flags" "-DCMAKE_EXE_LINKER_FLAGS=$kalmora_sanitizer_flags" || return 1
+  fi
+  cmake --build "$build_dir" --parallel "$(nproc)"
+}
+
+# The run-time options of the sanitized tests: stop at the first finding, with a stack.
+# intercept_tls_get_addr=0 works around LeakSanitizer crashing on the thread-local storage of
+# dlopen'ed image plugins with this compiler and C library.
+kalmora_sanitizer_env() {
+  export ASAN_OPTIONS="intercept_tls_get_addr=0:detect_leaks=1"
+  export LSAN_OPTIONS="suppressions=$KALMORA_ROOT/tests/sanitizers/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+}

@@ -41,7 +41,8 @@ void DayChangeNotifier::arm()
     m_deadline = NextMidnight(QDateTime::currentDateTime());
     itimerspec spec {};
     spec.it_value.tv_sec = time_t(m_deadline.toSecsSinceEpoch());
-    ::timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
+    if (::timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) != 0)
+        ::timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &spec, nullptr); // a kernel without the flag: midnight only
 }
 
 void DayChangeNotifier::onReadable()

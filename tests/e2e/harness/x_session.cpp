@@ -125,6 +125,20 @@ bool XSession::start(QString *error, QSize screenSize)
         *error = QStringLiteral("openbox did not take the screen ") + m_display;
         return false;
     }
+    // Announced is not yet working: now and then the very first window mapped right after the window
+    // manager came up is never shown. A small window that has shown proves the screen is ready.
+    bool ready = false;
+    for (int attempt = 0; attempt < 3 && !ready; ++attempt) {
+        QProcess *probe = launch(QStringLiteral(KALMORA_E2E_BACKDROP),
+            { QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("8"), QStringLiteral("8"),
+                QStringLiteral("#808080"), QStringLiteral("probe") });
+        ready = probe && waitForViewableWindow(probe->processId(), {}, 5000).has_value();
+        endPrograms();
+    }
+    if (!ready) {
+        *error = QStringLiteral("no window could be shown on ") + m_display;
+        return false;
+    }
     return true;
 }
 

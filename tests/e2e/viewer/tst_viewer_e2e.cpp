@@ -7,7 +7,9 @@
 #include "shapes/window_shaping.h"
 #include "store/app_files.h"
 
+#include <QFile>
 #include <QTest>
+#include <utility>
 
 using namespace kalmora;
 using kalmora::e2e::TempAppFolder;
@@ -61,8 +63,8 @@ private:
     }
 
     // Opens the popup menu with a right press at `at` and walks down to the item `downs` steps from
-    // the top (separators are skipped), then chooses it.
-    void chooseFromMenu(QPoint at, int downs)
+    // the top (separators are skipped), with `subDowns` >= 0 on into its submenu, then chooses.
+    void chooseFromMenu(QPoint at, int downs, int subDowns = -1)
     {
         QVERIFY(m_session.mouseMove(at));
         QVERIFY(m_session.click(3));
@@ -70,6 +72,12 @@ private:
             "the popup menu did not open");
         for (int i = 0; i < downs; ++i)
             QVERIFY(m_session.key(QStringLiteral("Down")));
+        if (subDowns >= 0) {
+            // Into the submenu, which opens on its first item.
+            QVERIFY(m_session.key(QStringLiteral("Right")));
+            for (int i = 0; i < subDowns; ++i)
+                QVERIFY(m_session.key(QStringLiteral("Down")));
+        }
         QVERIFY(m_session.key(QStringLiteral("Return")));
     }
 
@@ -260,6 +268,48 @@ private slots:
         QVERIFY(m_session.click(1));
         QTest::qWait(300);
         QCOMPARE(m_session.screenshot().pixelColor(overlap), QColor(255, 0, 255));
+    }
+
+    void switchingProjectsReshapesAndMovesTheWindow()
+    {
+        // A second project: the same picture under the star, at 400, 200.
+        const QString star = QStringLiteral("星");
+        QVERIFY(QFile::copy(
+            store::PictureFilePath(m_app->path(), kDefaultProject), store::PictureFilePath(m_app->path(), star)));
+        for (const auto &[key, value] :
+            { std::pair { "PKA", 4 }, { "CXX", 900 }, { "CYY", 1500 }, { "VXX", 6000 }, { "VYY", 3000 } })
+            QVERIFY(store::WriteProjectValue(
+                m_app->path(), star, kSettings, QString::fromLatin1(key), QString::number(value)));
+        const QImage before = m_session.screenshot();
+        startViewer();
+
+        chooseFromMenu(QPoint(228, 228), 1, 0); // お気に入り, its first item: 星 sorts before 空豆商店
+        QTRY_COMPARE_WITH_TIMEOUT(store::ReadIni(m_app->path(), kSettings, QStringLiteral("LastName")), star, 5000);
+        m_window = *m_session.waitForViewableWindow(m_viewer->processId());
+        QTRY_COMPARE_WITH_TIMEOUT(geometry(), QRect(400, 200, 256, 256), 5000);
+        // Shown again the way it was: below other windows, out of the taskbar.
+        const QStringList states = m_session.netWmState(m_window);
+        QVERIFY2(states.contains(QLatin1String("_NET_WM_STATE_BELOW"))
+                && states.contains(QLatin1String("_NET_WM_STATE_SKIP_TASKBAR")),
+            qPrintable(states.join(QLatin1Char(' '))));
+
+        // Cut to the star: its outline decides what shows, at the new place; the old place is clear.
+        shapes::InitShapeRegions();
+        const std::optional<QRegion> outline = shapes::RegionFromShape(shapes::ShapeRegions()[4]);
+        QVERIFY(outline);
+        QImage shown;
+        QVERIFY(WaitUntil([&] {
+            shown = m_session.screenshot();
+            return shown.pixelColor(528, 328) != before.pixelColor(528, 328);
+        }));
+        for (int y = 0; y < 256; y += 8) {
+            for (int x = 0; x < 256; x += 8) {
+                const QPoint screen(400 + x, 200 + y);
+                if (!outline->contains(QPoint(x, y)))
+                    QCOMPARE(shown.pixelColor(screen), before.pixelColor(screen));
+            }
+        }
+        QCOMPARE(shown.pixelColor(228, 228), before.pixelColor(228, 228));
     }
 
     void draggedPartlyOffTheScreenIsBroughtBackNextTime()

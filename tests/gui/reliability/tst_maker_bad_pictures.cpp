@@ -52,7 +52,8 @@ private slots:
         maker.window->LoadImageFile(maker.writeImage("next.png", QuadrantImage(QSize(300, 200), 150, 100)));
         QVERIFY(maker.dialogs.messages().isEmpty());
         QCOMPARE(maker.main<maker::ImageCanvas>("Picture1")->picture().size(), QSize(300, 200));
-        qInfo("maker: %d broken picture files opened, each refused with a message, the previous picture kept", tried);
+        qInfo("counts: maker: %d broken picture files opened, each refused with a message, the previous picture kept",
+            tried);
     }
 };
 

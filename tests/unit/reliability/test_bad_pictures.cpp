@@ -95,7 +95,8 @@ private slots:
         }
         const long grown = PeakResidentKiB() - before;
         QVERIFY2(grown < 128 * 1024, qPrintable(QStringLiteral("peak memory grew by %1 KiB").arg(grown)));
-        qInfo("bad pictures: %d broken files, %d reads, all refused with a description; peak memory grew by %ld KiB",
+        qInfo("counts: bad pictures: %d broken files, %d reads, all refused with a description; peak memory grew by "
+              "%ld KiB",
             int(m_corpus.bad.size()), tries, grown);
     }
 };

@@ -134,7 +134,8 @@ private slots:
             QCOMPARE(kalmora::store::ListProjectNames(appDir), QStringList { kProjectName });
         }
         QVERIFY2(kills >= 20, qPrintable(QStringLiteral("only %1 kills").arg(kills)));
-        qInfo("killed writer: %d processes killed at random moments during %d writes, %d of them in the middle of "
+        qInfo("counts: killed writer: %d processes killed at random moments during %d writes, %d of them in the middle "
+              "of "
               "a write; %d files checked, %d keys checked; at most %d temporary files of killed writers beside it "
               "(random seed %u)",
             kills, kEnd - 10, halfDone, files, keysChecked, leftovers, seed);
@@ -229,7 +230,8 @@ private slots:
         ::close(filler);
         QVERIFY2(faults > 0, "no write met a full file system");
         QVERIFY2(successes > 0, "no write succeeded once space came free");
-        qInfo("full file system: %d writes failed for want of space (each left its file whole), %d succeeded as space "
+        qInfo("counts: full file system: %d writes failed for want of space (each left its file whole), %d succeeded "
+              "as space "
               "came free; %d files checked",
             faults, successes, filesChecked);
     }

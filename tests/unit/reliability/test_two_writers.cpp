@@ -143,7 +143,8 @@ private slots:
         const QString problem = checkAll(true);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
 
-        qInfo("two writers, %s: %d writes from two processes (%d rounds each), %d reads meanwhile, %d keys checked, "
+        qInfo("counts: two writers, %s: %d writes from two processes (%d rounds each), %d reads meanwhile, %d keys "
+              "checked, "
               "none lost",
             QTest::currentDataTag(), writes, kRounds, reads, keysChecked);
     }
