@@ -7,7 +7,7 @@ kalmora_packages=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-ipafont fonts-liberation
-  xvfb xauth openbox xdotool x11-utils imagemagick
+  xvfb xauth openbox xdotool x11-utils imagemagick jq
   desktop-file-utils appstream dpkg-dev file
 )
 

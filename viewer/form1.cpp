@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace kalmora::viewer
 {
@@ -115,6 +116,11 @@ void Form1::Load()
         m_dayChange = new DayChangeNotifier(this);
         connect(m_dayChange, &DayChangeNotifier::mayHaveChanged, this, &Form1::CheckDate);
     }
+
+    // Showing the window put the sizes of the window icon into the toolkit's pixmap cache, which
+    // would wake the idle program half a minute later only to tidy them away. Nothing drawn later
+    // needs them.
+    QPixmapCache::clear();
 }
 
 bool Form1::loadPicture(const QString &name, QPixmap *picture)

@@ -7,8 +7,8 @@
 // calendar window must do: a frameless window with the same picture, read from the same file, and
 // the same outline, shown. Both return once the window is exposed, that is once the window system
 // has mapped it and the first paint has reached it.
-// The bare window shows no text; a calendar cannot do without a font, so the probes also measure the
-// bare window with one line of text.
+// The bare window shows no text; a calendar cannot do without a font and its labels, so the probes
+// also measure the bare window with the calendar's hundred labels set directly.
 
 #include "platform/clock.h"
 #include "shapes/shape_region.h"
@@ -85,18 +85,27 @@ inline QRegion HeartOutline()
     return shapes::RegionFromShape(shapes::ShapeRegions()[0]).value_or(QRegion());
 }
 
-// With `withText`, the window also shows one line in the calendar's font: the least a window showing
-// any text in Japanese needs, the font database and the font itself.
+// With `labels`, the window also shows that many labels in the calendar's font, each given its
+// text, colour and place directly: what a calendar of labels costs at the least, the font database
+// and the font included.
 inline bool StartBareWindow(
-    std::unique_ptr<QWidget> &window, const QString &picture, const QRegion &outline, bool withText = false)
+    std::unique_ptr<QWidget> &window, const QString &picture, const QRegion &outline, int labels = 0)
 {
     window = std::make_unique<QWidget>(nullptr, Qt::FramelessWindowHint);
-    if (withText) {
-        auto *line = new QLabel(QStringLiteral("2004/05 日 月 火 水 木 金 土"), window.get());
-        QFont font(QStringLiteral("ＭＳ ゴシック"));
-        font.setPointSize(7);
-        line->setFont(font);
-        line->move(20, 40);
+    QFont font(QStringLiteral("ＭＳ ゴシック"));
+    font.setPointSize(7);
+    for (int i = 0; i < labels; ++i) {
+        // The captions of a calendar: a month, the weekdays, the days.
+        static const QString weekdays = QStringLiteral("日月火水木金土");
+        const QString caption = i == 0 ? QStringLiteral("2004/05")
+            : i <= 7                   ? QString(weekdays[i - 1])
+                                       : QString::number((i - 8) % 31 + 1);
+        auto *label = new QLabel(caption, window.get());
+        label->setFont(font);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, i % 7 ? Qt::white : Qt::red);
+        label->setPalette(palette);
+        label->setGeometry(20 + (i % 7) * 30, 20 + (i / 7) * 14, 16, 13);
     }
     const QPixmap pixmap(picture);
     QPalette palette = window->palette();

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <xcb/xcb.h>
@@ -14,13 +15,21 @@ namespace kalmora::platform
 namespace
 {
 
-xcb_atom_t Atom(xcb_connection_t *connection, const char *name)
+// Asks for all the atoms at once and then collects the answers: one round trip to the X server
+// instead of one per name, which a start-up would otherwise wait for three times.
+template <std::size_t N>
+std::array<xcb_atom_t, N> Atoms(xcb_connection_t *connection, const std::array<const char *, N> &names)
 {
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
+    std::array<xcb_intern_atom_cookie_t, N> cookies {};
+    for (std::size_t i = 0; i < N; ++i)
+        cookies[i] = xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(names[i])), names[i]);
+    std::array<xcb_atom_t, N> atoms {};
+    for (std::size_t i = 0; i < N; ++i) {
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookies[i], nullptr);
+        atoms[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+    }
+    return atoms;
 }
 
 // Adds two states to a mapped window through the root window, as the window-manager hints
@@ -35,10 +44,11 @@ void AddNetWmStates(QWidget *window, const char *first, const char *second)
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
     event.window = xcb_window_t(window->winId());
-    event.type = Atom(connection, "_NET_WM_STATE");
+    const auto atoms = Atoms<3>(connection, { "_NET_WM_STATE", first, second });
+    event.type = atoms[0];
     event.data.data32[0] = 1; // add
-    event.data.data32[1] = Atom(connection, first);
-    event.data.data32[2] = Atom(connection, second);
+    event.data.data32[1] = atoms[1];
+    event.data.data32[2] = atoms[2];
     event.data.data32[3] = 1; // from a normal application
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     xcb_send_event(connection, 0, screen->root,
