@@ -39,10 +39,10 @@ void DayChangeNotifier::arm()
 {
     // The next local midnight, from the system's own wall clock (the timer runs on it).
     m_deadline = NextMidnight(QDateTime::currentDateTime());
-    itimerspec spec {};
-    spec.it_value.tv_sec = time_t(m_deadline.toSecsSinceEpoch());
-    if (::timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) != 0)
-        ::timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &spec, nullptr); // a kernel without the flag: midnight only
+    itimerspec deadline {};
+    deadline.it_value.tv_sec = time_t(m_deadline.toSecsSinceEpoch());
+    if (::timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &deadline, nullptr) != 0)
+        ::timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &deadline, nullptr); // a kernel without the flag: midnight only
 }
 
 void DayChangeNotifier::onReadable()

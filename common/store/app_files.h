@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace kalmora::store {
+namespace kalmora::store
+{
 
 QString IniPath(const QString &appDir);
 QString ProjectFolder(const QString &appDir);

@@ -6,7 +6,8 @@
 #include <array>
 #include <cstdint>
 
-namespace kalmora::store {
+namespace kalmora::store
+{
 
 struct ProjectSettings {
     std::int32_t PKA = 0; // shape index 0..9
