@@ -1,9 +1,10 @@
 #include "platform/image_files.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
+#include <array>
+#include <array>
 
 namespace kalmora::platform
 {
@@ -19,17 +20,18 @@ bool IsShortBitmap(const QString &path, qint64 fileSize)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray head = file.read(34);
-    if (head.size() < 34 || !head.startsWith("BM"))
+    // A fixed buffer rather than a QByteArray: the compiler then sees the header's real size.
+    std::array<char, 34> head {};
+    if (file.read(head.data(), qint64(head.size())) != qint64(head.size()) || head[0] != 'B' || head[1] != 'M')
         return false;
-    const quint32 pixelOffset = qFromLittleEndian<quint32>(head.constData() + 10);
-    const quint32 headerSize = qFromLittleEndian<quint32>(head.constData() + 14);
+    const quint32 pixelOffset = qFromLittleEndian<quint32>(head.data() + 10);
+    const quint32 headerSize = qFromLittleEndian<quint32>(head.data() + 14);
     if (headerSize < 40)
         return false; // the old core header: left to the reader
-    const qint64 width = qFromLittleEndian<qint32>(head.constData() + 18);
-    const qint64 height = qAbs(qint64(qFromLittleEndian<qint32>(head.constData() + 22)));
-    const quint16 bitsPerPixel = qFromLittleEndian<quint16>(head.constData() + 28);
-    const quint32 compression = qFromLittleEndian<quint32>(head.constData() + 30);
+    const qint64 width = qFromLittleEndian<qint32>(head.data() + 18);
+    const qint64 height = qAbs(qint64(qFromLittleEndian<qint32>(head.data() + 22)));
+    const quint16 bitsPerPixel = qFromLittleEndian<quint16>(head.data() + 28);
+    const quint32 compression = qFromLittleEndian<quint32>(head.data() + 30);
     // Only uncompressed rows (plain or with bit fields) have a size known from the header.
     if ((compression != 0 && compression != 3) || width <= 0 || bitsPerPixel == 0 || bitsPerPixel > 32)
         return false;
