@@ -1,9 +1,9 @@
 #include "platform/image_files.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
-#include <array>
 #include <array>
 
 namespace kalmora::platform
